@@ -1,0 +1,10 @@
+// Japanese user interface: Qt's own translation for standard buttons and
+// dialogs, and a Japanese UI font for the faces that documents name.
+#pragma once
+
+class QApplication;
+
+// The family used for the UI and for the Windows faces that stored documents name.
+inline constexpr char kUiFontFamily[] = "IPAPGothic";
+
+void InstallJapaneseUi(QApplication& app);

@@ -1,0 +1,10 @@
+// The main window of the authoring program.
+#pragma once
+
+#include <QMainWindow>
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+};

@@ -1,0 +1,78 @@
+// Picture decoding through Qt's image readers, keeping the original bytes.
+#include "core/picture/Picture.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <optional>
+
+#include "core/base/MulDiv.h"
+
+namespace {
+
+constexpr int kHimetricPerInch = 2540;
+
+// The encoding named by the file's own signature; the extension plays no part.
+std::optional<PictureEncoding> Sniff(const QByteArray& bytes) {
+  if (bytes.startsWith("\xFF\xD8\xFF")) return PictureEncoding::Jpeg;
+  if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) return PictureEncoding::Gif;
+  if (bytes.startsWith("BM")) return PictureEncoding::Bmp;
+  return std::nullopt;
+}
+
+const char* FormatName(PictureEncoding e) {
+  switch (e) {
+    case PictureEncoding::Jpeg: return "jpeg";
+    case PictureEncoding::Gif: return "gif";
+    case PictureEncoding::Bmp: return "bmp";
+  }
+  return "";
+}
+
+}  // namespace
+
+Picture::Picture(PictureEncoding encoding, QImage image, QByteArray bytes, int dpi)
+    : encoding_(encoding),
+      image_(std::move(image)),
+      bytes_(std::move(bytes)),
+      himetric_(MulDiv(image_.width(), kHimetricPerInch, dpi),
+                MulDiv(image_.height(), kHimetricPerInch, dpi)) {}
+
+std::shared_ptr<const Picture> Picture::Load(const QByteArray& bytes, int dpi) {
+  const std::optional<PictureEncoding> encoding = Sniff(bytes);
+  if (!encoding || dpi <= 0) return nullptr;
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, FormatName(*encoding));
+  reader.setAutoTransform(false);  // EXIF orientation is not applied
+  QImage image = reader.read();
+  if (image.isNull()) return nullptr;
+  return std::make_shared<const Picture>(*encoding, std::move(image), bytes, dpi);
+}
+
+std::shared_ptr<const Picture> Picture::Wrap(const QImage& bitmap, int dpi) {
+  if (bitmap.isNull() || dpi <= 0) return nullptr;
+  return std::make_shared<const Picture>(PictureEncoding::Bmp, bitmap, QByteArray(), dpi);
+}
+
+void Picture::Render(QPainter& painter, const QRect& dest, bool mirrorX, bool mirrorY) const {
+  if (dest.isEmpty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.translate(mirrorX ? dest.right() + 1 : dest.left(), mirrorY ? dest.bottom() + 1 : dest.top());
+  painter.scale(mirrorX ? -1 : 1, mirrorY ? -1 : 1);
+  painter.drawImage(QRect(0, 0, dest.width(), dest.height()), image_);
+  painter.restore();
+}
+
+QByteArray Picture::Save() const {
+  if (!bytes_.isEmpty()) return bytes_;
+  QByteArray out;
+  QBuffer buffer(&out);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "bmp");
+  if (!writer.write(image_)) return QByteArray();
+  return out;
+}

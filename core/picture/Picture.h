@@ -1,0 +1,43 @@
+// A decoded picture (JPEG, GIF or BMP) that knows its natural size, draws
+// itself into a rectangle and saves itself back in the encoding it came in.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <memory>
+
+class QPainter;
+
+enum class PictureEncoding { Jpeg, Gif, Bmp };
+
+class Picture {
+ public:
+  // Decodes JPEG, GIF or BMP bytes; nullptr for anything else. `dpi` is the
+  // screen resolution that turns pixels into hundredths of a millimetre.
+  static std::shared_ptr<const Picture> Load(const QByteArray& bytes, int dpi = 96);
+  // A picture of a bitmap; it saves as a BMP file of that bitmap.
+  static std::shared_ptr<const Picture> Wrap(const QImage& bitmap, int dpi = 96);
+
+  QSize NaturalSize() const { return himetric_; }  // hundredths of a millimetre
+  QSize PixelSize() const { return image_.size(); }
+  PictureEncoding Encoding() const { return encoding_; }
+  const QImage& Image() const { return image_; }
+
+  // Draws the picture scaled into `dest`, mirrored left-right and/or upside down.
+  void Render(QPainter& painter, const QRect& dest, bool mirrorX = false,
+              bool mirrorY = false) const;
+
+  // The bytes in the loaded encoding: a loaded file's own bytes, a wrapped
+  // bitmap as a lossless BMP file.
+  QByteArray Save() const;
+
+  Picture(PictureEncoding encoding, QImage image, QByteArray bytes, int dpi);
+
+ private:
+  PictureEncoding encoding_;
+  QImage image_;
+  QByteArray bytes_;  // empty for a wrapped bitmap
+  QSize himetric_;
+};

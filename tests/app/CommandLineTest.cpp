@@ -1,0 +1,21 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CommandLine, ReadsOptionsAndOneDocument) {
+  EXPECT_TRUE(ParseCommandLine({"Tessaly", "--help"}).help);
+  EXPECT_TRUE(ParseCommandLine({"Tessaly", "-v"}).version);
+  const CommandLine open = ParseCommandLine({"Tessaly", "/home/u/発表.tvl"});
+  EXPECT_EQ(open.document, QString::fromUtf8("/home/u/発表.tvl"));
+  EXPECT_TRUE(open.error.isEmpty());
+  EXPECT_TRUE(ParseCommandLine({"Tessaly"}).document.isEmpty());
+}
+
+TEST(CommandLine, RefusesUnknownOptionsAndASecondDocument) {
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--frobnicate"}).error.isEmpty());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "a.tvl", "b.tvl"}).error.isEmpty());
+}
+
+}  // namespace
