@@ -1,0 +1,245 @@
+// Writing and reading the data file. Records go to and from the tables as one
+// block; only the count and payload sizes are big-endian.
+#include "core/DataFile.h"
+
+#include <QByteArray>
+#include <QFileDevice>
+#include <QIODevice>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include "app/store/Messages.h"
+#include "core/Document.h"
+#include "core/text/Cp932.h"
+
+namespace {
+
+constexpr int kMsgBadFormat = 30019;
+constexpr int kMsgBadVersion = 30020;
+constexpr int kMsgTooManyObjects = 30043;
+constexpr char kMagic[] = "TVL002    ";
+static_assert(sizeof kMagic - 1 == kDataMagicSize);
+constexpr float kMinZoom = 0.08f;
+constexpr float kMaxZoom = 4.0f;
+constexpr qint64 kSequentialChunk = 1 << 20;
+
+void PutBigEndian(std::uint32_t v, unsigned char out[4]) {
+  out[0] = static_cast<unsigned char>(v >> 24);
+  out[1] = static_cast<unsigned char>(v >> 16);
+  out[2] = static_cast<unsigned char>(v >> 8);
+  out[3] = static_cast<unsigned char>(v);
+}
+
+std::uint32_t GetBigEndian(const unsigned char in[4]) {
+  return std::uint32_t{in[0]} << 24 | std::uint32_t{in[1]} << 16 | std::uint32_t{in[2]} << 8 | in[3];
+}
+
+bool WriteExact(QIODevice& out, const void* data, qint64 size) {
+  return size == 0 || out.write(static_cast<const char*>(data), size) == size;
+}
+
+bool WriteBigEndian(QIODevice& out, std::uint32_t v) {
+  unsigned char bytes[4];
+  PutBigEndian(v, bytes);
+  return WriteExact(out, bytes, 4);
+}
+
+// A file device may still hold buffered bytes whose write can fail.
+bool Flushed(QIODevice& out) {
+  auto* file = qobject_cast<QFileDevice*>(&out);
+  return !file || (file->flush() && file->error() == QFileDevice::NoError);
+}
+
+// Reads exactly `size` bytes; devices may hand them over in pieces.
+bool ReadExact(QIODevice& in, void* data, qint64 size) {
+  char* p = static_cast<char*>(data);
+  while (size > 0) {
+    const qint64 got = in.read(p, size);
+    if (got <= 0) return false;
+    p += got;
+    size -= got;
+  }
+  return true;
+}
+
+bool ReadBigEndian(QIODevice& in, std::uint32_t& v) {
+  unsigned char bytes[4];
+  if (!ReadExact(in, bytes, 4)) return false;
+  v = GetBigEndian(bytes);
+  return true;
+}
+
+template <std::size_t N>
+void EndInside(char (&buffer)[N]) {
+  buffer[N - 1] = '\0';
+}
+
+// ---- writing ----
+
+bool WritePayloads(const Document& doc, QIODevice& out) {
+  for (int i = 0; i < doc.ObjCount(); ++i) {
+    if (doc.Object(i).ObjClass != objclass::Image) continue;
+    const Picture* picture = doc.PictureOf(i);
+    const QByteArray bytes = picture ? picture->Save() : QByteArray();
+    if (bytes.size() > qint64{std::numeric_limits<std::uint32_t>::max()}) return false;
+    if (!WriteBigEndian(out, static_cast<std::uint32_t>(bytes.size()))) return false;
+    if (!WriteExact(out, bytes.constData(), bytes.size())) return false;
+  }
+  return true;
+}
+
+// ---- reading ----
+
+enum class Payload { Read, Skipped, Missing };
+
+// Never allocates more than the device can still deliver: a size beyond the
+// end is a truncated file, not a reason to ask for gigabytes.
+Payload ReadPayload(QIODevice& in, std::uint32_t size, QByteArray& bytes) {
+  if (!in.isSequential() && size > in.size() - in.pos()) return Payload::Missing;
+  // A device that cannot tell what is left gets its buffer grown as bytes arrive.
+  const qint64 step = in.isSequential() ? kSequentialChunk : qint64{size};
+  bytes.clear();
+  try {
+    while (bytes.size() < qint64{size}) {
+      const qsizetype at = bytes.size();
+      const qint64 chunk = std::min<qint64>(step, size - at);
+      bytes.resize(at + chunk);
+      if (!ReadExact(in, bytes.data() + at, chunk)) return Payload::Missing;
+    }
+  } catch (const std::bad_alloc&) {
+    const qint64 left = size - bytes.size();
+    bytes = QByteArray();
+    return in.skip(left) == left ? Payload::Skipped : Payload::Missing;
+  }
+  return Payload::Read;
+}
+
+// The view settings a file may carry out of range are brought into range;
+// anything that shapes the document itself refuses the file.
+bool CheckHeader(DocHeader& h, const DocHeader& fresh) {
+  if (h.SlideCount < 1 || h.SlideCount > kMaxSlides) return false;
+  h.CurSlide = std::min<std::uint16_t>(h.CurSlide, h.SlideCount - 1);
+  if (!std::isfinite(h.Zoom)) h.Zoom = 1.0f;
+  h.Zoom = std::clamp(h.Zoom, kMinZoom, kMaxZoom);
+  if (h.SlideW == 0) h.SlideW = fresh.SlideW;
+  if (h.SlideH == 0) h.SlideH = fresh.SlideH;
+  EndInside(h.EndText);
+  return true;
+}
+
+bool CheckRecord(ObjectRecord& r, int slideCount) {
+  if (!IsKnownObjectType(r.ObjClass, r.ObjKind)) return false;
+  if (r.Slide >= slideCount || r.PointNum > kMaxPoints) return false;
+  EndInside(r.Text);
+  EndInside(r.FontName);
+  EndInside(r.CharaText);
+  EndInside(r.CharaFontName);
+  // Only image records carry a picture; any other value would alias a live handle.
+  if (r.ObjClass != objclass::Image) r.Picture = kNoPicture;
+  return true;
+}
+
+// Version 1 keeps each payload size in the record's Picture field; version 2
+// puts it in front of the payload.
+bool ReadPictures(Document& doc, QIODevice& in, int version) {
+  for (int i = 0; i < doc.ObjCount(); ++i) {
+    ObjectRecord& r = doc.Object(i);
+    if (r.ObjClass != objclass::Image) continue;
+    std::uint32_t size = r.Picture;
+    r.Picture = kNoPicture;
+    if (version >= 2 && !ReadBigEndian(in, size)) return false;
+    QByteArray bytes;
+    switch (ReadPayload(in, size, bytes)) {
+      case Payload::Missing: return false;
+      case Payload::Skipped: continue;  // an image without a picture
+      case Payload::Read: break;
+    }
+    r.Picture = doc.Pictures().Add(Picture::Load(bytes, doc.Dpi().x));
+  }
+  return true;
+}
+
+bool RefuseFormat(QWidget* owner) {
+  ShowMessage(kMsgBadFormat, owner);
+  return false;
+}
+
+// Reads into a document that starts empty. False after a message has been shown.
+bool ReadBodyInto(Document& doc, QIODevice& in, int version, QWidget* owner) {
+  const DocHeader fresh = doc.Header();
+  DocHeader header;
+  std::uint32_t count = 0;
+  if (!ReadExact(in, &header, sizeof header) || !ReadBigEndian(in, count)) return RefuseFormat(owner);
+  if (count > kMaxObjects) {
+    ShowMessage(kMsgTooManyObjects, owner, QString("%1 > %2\n").arg(count).arg(kMaxObjects));
+    return false;
+  }
+  if (!CheckHeader(header, fresh)) return RefuseFormat(owner);
+  header.ObjCount = 0;
+  doc.Header() = header;
+  if (!ReadExact(in, doc.Objects(), qint64{count} * sizeof(ObjectRecord))) return RefuseFormat(owner);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    if (!CheckRecord(doc.Object(i), header.SlideCount)) return RefuseFormat(owner);
+  }
+  doc.Header().ObjCount = static_cast<std::int32_t>(count);
+  if (!ReadPictures(doc, in, version)) return RefuseFormat(owner);
+  return true;
+}
+
+// atoi of the three version characters, as files have always been read.
+int ParseVersion(const char* digits) {
+  const char text[4] = {digits[0], digits[1], digits[2], '\0'};
+  return static_cast<int>(std::strtol(text, nullptr, 10));
+}
+
+}  // namespace
+
+bool WriteDataBody(const Document& doc, QIODevice& out) {
+  const int count = doc.ObjCount();
+  if (!doc.IsUsable() || count < 0 || count > kMaxObjects) return false;
+  return WriteExact(out, &doc.Header(), sizeof(DocHeader)) &&
+         WriteBigEndian(out, static_cast<std::uint32_t>(count)) &&
+         WriteExact(out, doc.Objects(), qint64{count} * sizeof(ObjectRecord)) &&
+         WritePayloads(doc, out);
+}
+
+bool WriteDataFile(const Document& doc, QIODevice& out) {
+  return WriteExact(out, kMagic, kDataMagicSize) && WriteDataBody(doc, out) && Flushed(out);
+}
+
+bool WriteDataFile(const Document& doc, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!WriteDataFile(doc, file)) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+bool ReadDataBody(Document& doc, QIODevice& in, int version, QWidget* owner) {
+  if (!doc.IsUsable()) return false;
+  doc.NewDocumentForReading();  // the old document goes; a refusal leaves this empty one
+  const DocHeader fresh = doc.Header();
+  if (ReadBodyInto(doc, in, version, owner)) return true;
+  doc.ClearPictures();
+  doc.Header() = fresh;
+  return false;
+}
+
+bool ReadDataFile(Document& doc, QIODevice& in, QWidget* owner) {
+  char magic[kDataMagicSize];
+  if (!ReadExact(in, magic, sizeof magic) || std::memcmp(magic, "TVL", 3) != 0) return RefuseFormat(owner);
+  const int version = ParseVersion(magic + 3);
+  if (version != 1 && version != 2) {
+    const QString prefix = "ver " + DecodeCp932Buffer(magic + 3, 3) + "\n";
+    ShowMessage(kMsgBadVersion, owner, prefix);
+    return false;
+  }
+  return ReadDataBody(doc, in, version, owner);
+}

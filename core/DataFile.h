@@ -1,0 +1,30 @@
+// The data file: magic, document header, big-endian object count, the object
+// records and the picture payloads of the image objects. Version 2 is written,
+// versions 1 and 2 are read. Undo snapshots are the same body without the magic.
+#pragma once
+
+#include <QString>
+
+class Document;
+class QIODevice;
+class QWidget;
+
+inline constexpr int kDataFileVersion = 2;
+inline constexpr int kDataMagicSize = 10;
+
+// Writes the whole file to an open device, checking every write and, for a
+// file, the final flush. False means the bytes on the device are not a document.
+bool WriteDataFile(const Document& doc, QIODevice& out);
+// Writes to `path` through a temporary file in the same folder that replaces
+// the old file only when every byte has reached the disk.
+bool WriteDataFile(const Document& doc, const QString& path);
+
+// Reads a data file into `doc`. A wrong magic or version leaves `doc` as it
+// was; any other refusal leaves a valid empty document. Messages are shown
+// with the error style.
+bool ReadDataFile(Document& doc, QIODevice& in, QWidget* owner = nullptr);
+
+// The body without the magic, for undo snapshots.
+bool WriteDataBody(const Document& doc, QIODevice& out);
+bool ReadDataBody(Document& doc, QIODevice& in, int version = kDataFileVersion,
+                  QWidget* owner = nullptr);
