@@ -1,8 +1,143 @@
 #include "app/MainWindow.h"
 
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+
+#include "app/MiradoDoc.h"
+#include "app/RecentFiles.h"
+#include "app/store/Messages.h"
+#include "app/store/Settings.h"
 #include "app/store/StringTable.h"
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(AppTitle());
+namespace {
+
+const char kFilter[] = "Tessaly Files (*.tvl)";
+
+QString StartFolder() { return QFileInfo(GetText("Last", "FilePath", QString())).path(); }
+
+}  // namespace
+
+FileDialogs FileDialogs::Standard() {
+  FileDialogs d;
+  d.open = [](QWidget* owner) {
+    return QFileDialog::getOpenFileName(owner, QString::fromUtf8("開く"), StartFolder(), kFilter);
+  };
+  d.saveAs = [](QWidget* owner, const QString& suggested) {
+    return QFileDialog::getSaveFileName(owner, QString::fromUtf8("名前を付けて保存"), suggested,
+                                        kFilter);
+  };
+  return d;
+}
+
+MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), dialogs_(std::move(dialogs)) {
+  RegisterCommands();
+  BuildMenus();
+  UpdateTitle();
   resize(1100, 800);
+}
+
+void MainWindow::RegisterCommands() {
+  const auto label = [](const char* utf8) { return QString::fromUtf8(utf8); };
+  commands_.Add({ID_FILE_NEW, "ID_FILE_NEW", label("新規作成(&N)"), [this] { OnFileNew(); }, {}});
+  commands_.Add({ID_FILE_OPEN, "ID_FILE_OPEN", label("開く(&O)..."), [this] { OnFileOpen(); }, {}});
+  commands_.Add({ID_FILE_SAVE, "ID_FILE_SAVE", label("上書き保存(&S)"), [this] { OnFileSave(); }, {}});
+  commands_.Add({ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", label("名前を付けて保存(&A)..."),
+                 [this] { OnFileSaveAs(); }, {}});
+  commands_.Add({ID_APP_EXIT, "ID_APP_EXIT", label("終了(&X)"), [this] { close(); }, {}});
+  for (int k = 0; k < kRecentFileCount; ++k) {
+    const int id = ID_FILE_MRU_FILE1 + k;
+    commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
+                   [this, k] {
+                     const QStringList files = LoadRecentFiles();
+                     if (k < files.size()) OpenFile(files[k]);
+                   },
+                   [k] { return k < LoadRecentFiles().size(); }});
+  }
+}
+
+void MainWindow::BuildMenus() {
+  fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
+  connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
+  FillRecentFiles();
+}
+
+// The file menu is rebuilt each time it opens, so the recent files and the
+// enabled states are current.
+void MainWindow::FillRecentFiles() {
+  fileMenu_->clear();
+  const auto add = [this](int id, const QString& text) {
+    QAction* action = fileMenu_->addAction(text.isEmpty() ? commands_.Find(id)->label : text);
+    action->setEnabled(commands_.IsEnabled(id));
+    connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
+  };
+  for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
+  const QStringList files = LoadRecentFiles();
+  if (!files.isEmpty()) fileMenu_->addSeparator();
+  for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
+  fileMenu_->addSeparator();
+  add(ID_APP_EXIT, QString());
+}
+
+void MainWindow::UpdateTitle() {
+  setWindowTitle(doc_.Title() + "[*] - " + AppTitle());
+  setWindowModified(doc_.IsModified());
+}
+
+bool MainWindow::SaveModified() {
+  if (!doc_.IsModified()) return true;
+  switch (ShowMessage(IDP_ASK_TO_SAVE, this, doc_.Title(), MsgStyle::YesNoCancel)) {
+    case IDYES: return OnFileSave();
+    case IDNO: return true;
+    default: return false;
+  }
+}
+
+bool MainWindow::OpenFile(const QString& path) {
+  if (!SaveModified()) return false;
+  const bool ok = doc_.OpenDocument(path, this);
+  if (ok) AddRecentFile(doc_.PathName());
+  UpdateTitle();
+  return ok;
+}
+
+void MainWindow::OnFileNew() {
+  if (!SaveModified()) return;
+  doc_.NewDocument();
+  UpdateTitle();
+}
+
+void MainWindow::OnFileOpen() {
+  const QString path = dialogs_.open(this);
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+bool MainWindow::OnFileSave() {
+  if (doc_.PathName().isEmpty()) return OnFileSaveAs();
+  const bool ok = doc_.SaveDocument(doc_.PathName(), this);
+  UpdateTitle();
+  return ok;
+}
+
+bool MainWindow::OnFileSaveAs() {
+  const QString suggested = doc_.PathName().isEmpty()
+                                ? QFileInfo(StartFolder(), doc_.Title() + ".tvl").filePath()
+                                : doc_.PathName();
+  QString path = dialogs_.saveAs(this, suggested);
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".tvl";
+  const bool ok = doc_.SaveDocument(path, this);
+  if (ok) AddRecentFile(doc_.PathName());
+  UpdateTitle();
+  return ok;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!SaveModified()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
 }

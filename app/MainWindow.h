@@ -1,10 +1,50 @@
-// The main window of the authoring program.
+// The main window of the authoring program: menus built from the command
+// table, the document's name in the title, and the question before a
+// modified document is closed or replaced.
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+
+#include "app/Commands.h"
+
+class CMiradoDoc;
+class QMenu;
+
+// The file dialogs, replaceable in tests. Each returns an empty path on cancel.
+struct FileDialogs {
+  std::function<QString(QWidget*)> open;
+  std::function<QString(QWidget*, const QString& suggested)> saveAs;
+  static FileDialogs Standard();
+};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  MainWindow(CMiradoDoc& doc, FileDialogs dialogs = FileDialogs::Standard(),
+             QWidget* parent = nullptr);
+
+  const CommandRegistry& Commands() const { return commands_; }
+  // Opens `path` after asking about unsaved changes; true when it opened.
+  bool OpenFile(const QString& path);
+  // Asks whether to save a modified document; false means the user cancelled.
+  bool SaveModified();
+  void UpdateTitle();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void RegisterCommands();
+  void BuildMenus();
+  void FillRecentFiles();
+  void OnFileNew();
+  void OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+
+  CMiradoDoc& doc_;
+  FileDialogs dialogs_;
+  CommandRegistry commands_;
+  QMenu* fileMenu_ = nullptr;
 };

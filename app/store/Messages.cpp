@@ -50,7 +50,7 @@ ScopedMessageSink::~ScopedMessageSink() { currentSink = previous_; }
 
 int StderrMessageSink::Show(int, QWidget*, const QString& prefix, const QString& text,
                             MsgStyle style) {
-  std::fprintf(stderr, "%s\n", qPrintable(prefix + text));
+  std::fprintf(out_, "%s\n", qPrintable(prefix + text));
   switch (style) {
     case MsgStyle::Error:
     case MsgStyle::Info: return IDOK;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 
 class QWidget;
 
@@ -35,11 +36,16 @@ class ScopedMessageSink {
   MessageSink* previous_;
 };
 
-// Prints "prefix + text" on stderr and answers the safe choice (OK, No, Cancel).
+// Prints "prefix + text" as a line of `out` (stderr by default) and answers
+// the safe choice (OK, No, Cancel).
 class StderrMessageSink : public MessageSink {
  public:
+  explicit StderrMessageSink(std::FILE* out = stderr) : out_(out) {}
   int Show(int stringId, QWidget* owner, const QString& prefix, const QString& text,
            MsgStyle style) override;
+
+ private:
+  std::FILE* out_;
 };
 
 // Shows string `stringId` after `prefix`; returns the button pressed, or 0 when

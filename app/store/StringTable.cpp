@@ -109,6 +109,7 @@ constexpr Entry kStrings[] = {
     {30206, u8"Ver. 0.7 2027.8.18 単体で実行できるスライドショーの作成"},
     {30207, u8"Ver. 1.0 2027.10.1 透過色の編集とイメージのプロパティ"},
     {IDS_APP_TITLE, u8"Tessaly"},
+    {IDP_ASK_TO_SAVE, u8" への変更を保存しますか?"},
 };
 
 static_assert(std::is_sorted(std::begin(kStrings), std::end(kStrings),

@@ -1,0 +1,29 @@
+#include "app/Batch.h"
+
+#include "app/CommandLine.h"
+#include "app/DocumentInfo.h"
+#include "app/MiradoDoc.h"
+#include "app/store/Messages.h"
+#include "core/Document.h"
+
+int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
+  if (!cl.error.isEmpty()) {
+    std::fprintf(err, "%s\n\n%s", qPrintable(cl.error), qPrintable(HelpText()));
+    return 2;
+  }
+  if (cl.help || cl.version) {
+    std::fputs(qPrintable(cl.help ? HelpText() : VersionText()), out);
+    return 0;
+  }
+  StderrMessageSink sink(err);
+  ScopedMessageSink scope(sink);
+  Document doc;
+  if (!doc.IsUsable()) return 1;
+  CMiradoDoc file(doc);
+  if (!file.OpenDocument(cl.document, nullptr)) return 1;
+  if (cl.info) {
+    std::fputs(DocumentInfoJson(doc).constData(), out);
+    return 0;
+  }
+  return file.SaveDocument(cl.saveAsPath, nullptr) ? 0 : 1;
+}

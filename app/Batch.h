@@ -1,0 +1,10 @@
+// The options that run without a window: --help, --version, --info, --save-as.
+#pragma once
+
+#include <cstdio>
+
+struct CommandLine;
+
+// Runs a batch command line; returns the process exit code. Messages go to
+// `err` instead of a message box.
+int RunBatch(const CommandLine& cl, std::FILE* out = stdout, std::FILE* err = stderr);

@@ -1,0 +1,55 @@
+#include "app/MiradoApp.h"
+
+#include "app/CommandLine.h"
+#include "app/RecentFiles.h"
+#include "app/store/Settings.h"
+#include "core/Document.h"
+#include "core/container/WorkFolder.h"
+
+CMiradoApp::CMiradoApp() = default;
+
+CMiradoApp::~CMiradoApp() {
+  frame_.reset();
+  DeleteClipboardFile();
+  if (doc_) doc_->ClearPictures();
+}
+
+bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
+  doc_ = std::make_unique<Document>();
+  if (!doc_->IsUsable()) return false;  // 30001 was shown
+  miradoDoc_ = std::make_unique<CMiradoDoc>(*doc_);
+
+  frame_ = std::make_unique<MainWindow>(*miradoDoc_, std::move(dialogs));
+  if (!cl.document.isEmpty()) {
+    if (!miradoDoc_->OpenDocument(cl.document, nullptr)) return false;
+    AddRecentFile(miradoDoc_->PathName());
+  } else {
+    miradoDoc_->NewDocument();
+  }
+  frame_->UpdateTitle();
+  frame_->show();
+
+  // No default printer is normal here; printing reports it when asked.
+  printer_ = ReadPrinterDefaults();
+
+  if (GetWorkFolder().isEmpty()) return false;  // 30002 was shown
+  DeleteClipboardFile();
+
+  playAnime = GetInt(sys::PlayAnime);
+  speedAnime = GetInt(sys::SpeedAnime);
+  dspGuide = GetInt(sys::DspGuide);
+
+  if (cl.document.isEmpty() && GetInt(sys::FirstOpen) == 1) {
+    const QString last = GetText("Recent File List", "File1", QString());
+    if (!last.isEmpty()) frame_->OpenFile(last);
+  }
+  return true;
+}
+
+void CMiradoApp::ExitInstance() {
+  WriteInt(sys::PlayAnime, playAnime);
+  WriteInt(sys::SpeedAnime, speedAnime);
+  WriteInt(sys::DspGuide, dspGuide);
+  DeleteOwnWorkFiles();
+  DeleteClipboardFile();
+}
