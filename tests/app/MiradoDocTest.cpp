@@ -9,6 +9,7 @@
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
 #include "app/store/Settings.h"
+#include "core/container/Container.h"
 #include "core/container/WorkFolder.h"
 
 namespace {
@@ -75,6 +76,48 @@ TEST_F(MiradoDocTest, RefusedFilesLeaveAnEmptyDocumentAndSayWhy) {
     EXPECT_TRUE(file.PathName().isEmpty());
     EXPECT_GE(doc.Header().SlideCount, 1);
   }
+}
+
+// Packs raw data-file bytes into `path` as a .tvl cabinet.
+bool PackBytes(const QByteArray& data, const QString& path) {
+  const QString dataPath = path + ".data";
+  QFile f(dataPath);
+  if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size()) return false;
+  f.close();
+  const bool ok = Pack(dataPath, path, false);
+  QFile::remove(dataPath);
+  return ok;
+}
+
+TEST_F(MiradoDocTest, TooManyObjectsInAValidCabinetLeaveAnEmptyDocument) {
+  QByteArray data = fixtures::FileBytes(doc);
+  constexpr int kCountAt = sizeof(DocHeader) + 10;
+  const char count[4] = {0, 0, 0x27, 0x11};  // 10,001, big-endian
+  data.replace(kCountAt, 4, count, 4);
+  const ObjectRecord r = fixtures::Figure(objkind::Line);
+  for (int i = 0; i < kMaxObjects + 1; ++i)
+    data.append(reinterpret_cast<const char*>(&r), sizeof r);
+  ASSERT_TRUE(PackBytes(data, Path("big.tvl")));
+  ASSERT_TRUE(SaveSample(Path("talk.tvl")));
+  ASSERT_TRUE(file.OpenDocument(Path("talk.tvl"), nullptr));
+
+  EXPECT_FALSE(file.OpenDocument(Path("big.tvl"), nullptr));
+  EXPECT_EQ(messages.Ids(), std::vector<int>{30043});
+  EXPECT_EQ(messages.messages[0].prefix, "10001 > 10000\n");
+  EXPECT_EQ(doc.ObjCount(), 0);
+  EXPECT_EQ(doc.Pictures().Count(), 0u);
+  EXPECT_TRUE(WorkFolderFiles().isEmpty());
+}
+
+TEST_F(MiradoDocTest, AVersionOneFileIsSavedAsVersionTwo) {
+  QByteArray data = fixtures::FileBytes(doc);
+  data.replace(0, 10, "TVL001    ");
+  ASSERT_TRUE(PackBytes(data, Path("old.tvl")));
+  ASSERT_TRUE(file.OpenDocument(Path("old.tvl"), nullptr));
+  ASSERT_TRUE(file.SaveDocument(Path("new.tvl"), nullptr));
+  const std::optional<UnpackedCabinet> saved = Unpack(Path("new.tvl"));
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(ReadAll(saved->DataFilePath()).left(10), QByteArray("TVL002    "));
 }
 
 TEST_F(MiradoDocTest, OpeningNormalisesKeyColoursSelectionAndStrayPictures) {
