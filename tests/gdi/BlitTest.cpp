@@ -1,0 +1,143 @@
+// BitBlt, StretchBlt and TransparentBlt: clipping, nearest neighbour, mirroring, keys.
+#include <gtest/gtest.h>
+
+#include "GdiFixtures.h"
+#include "render/gdi/Blit.h"
+
+namespace {
+
+using namespace fixtures;
+
+// One row of pixels in the given colours.
+QImage Strip(std::initializer_list<COLORREF> colours) {
+  QImage image = Blank(static_cast<int>(colours.size()), 1);
+  int x = 0;
+  for (COLORREF c : colours) gdi::Row(image, 0)[x++] = gdi::ToQRgb(c);
+  return image;
+}
+
+// 2 x 2: red green / blue black.
+QImage Quad() {
+  QImage image = Blank(2, 2);
+  gdi::Row(image, 0)[0] = gdi::ToQRgb(kRed);
+  gdi::Row(image, 0)[1] = gdi::ToQRgb(kGreen);
+  gdi::Row(image, 1)[0] = gdi::ToQRgb(kBlue);
+  gdi::Row(image, 1)[1] = gdi::ToQRgb(kBlack);
+  return image;
+}
+
+TEST(BitBlt, CopiesToViewCoordinatesAndClipsBothSides) {
+  QImage image = Blank(4, 3);
+  gdi::Dc dc(image);
+  dc.SetWindowOrg(QPoint(10, 10));
+  EXPECT_TRUE(gdi::BitBlt(dc, 9, 11, 3, 3, Quad(), 0, 0));
+  const std::string expected = Rows({
+      "....",
+      "g...",
+      "#...",
+  });
+  EXPECT_EQ(Picture(image, kLegend), expected);
+}
+
+TEST(BitBlt, AbsurdSizesAndPositionsAreSafe) {
+  QImage image = Blank(4, 3);
+  gdi::Dc dc(image);
+  for (int v : {INT_MIN, -1000000000, -5, 0, 3, 1000000000, INT_MAX}) {
+    gdi::BitBlt(dc, v, 0, 4, 3, Quad(), 0, 0);
+    gdi::BitBlt(dc, 0, 0, v, v, Quad(), v, ~v);
+  }
+  for (int v : {-1000000000, -5, 0, 3, 1000000000}) {  // QRect itself overflows beyond these
+    gdi::StretchBlt(dc, QRect(0, 0, 4, 3), Quad(), QRect(v, 0, 2, v));
+    gdi::StretchBlt(dc, QRect(v, v, v, 3), Quad(), QRect(0, 0, 2, 2));
+  }
+  SUCCEED();
+}
+
+TEST(BitBlt, CopiesWithinOneImage) {
+  QImage image = Strip({kRed, kGreen, kBlue, kWhite});
+  gdi::Dc dc(image);
+  gdi::BitBlt(dc, 1, 0, 3, 1, image, 0, 0);
+  EXPECT_EQ(Picture(image, kLegend), Rows({"rrgb"}));
+}
+
+TEST(StretchBlt, DoublesByRepeatingEachPixel) {
+  QImage image = Blank(4, 4);
+  gdi::Dc dc(image);
+  gdi::StretchBlt(dc, QRect(0, 0, 4, 4), Quad(), QRect(0, 0, 2, 2));
+  EXPECT_EQ(Picture(image, kLegend), Rows({"rrgg", "rrgg", "bb##", "bb##"}));
+}
+
+TEST(StretchBlt, TiesGoToTheLowerPixelAndShrinkingKeepsTheLast) {
+  QImage grow = Blank(3, 1), shrink = Blank(2, 1);
+  gdi::Dc dg(grow), ds(shrink);
+  gdi::StretchBlt(dg, QRect(0, 0, 3, 1), Strip({kRed, kGreen}), QRect(0, 0, 2, 1));
+  gdi::StretchBlt(ds, QRect(0, 0, 2, 1), Strip({kRed, kGreen, kBlue}), QRect(0, 0, 3, 1));
+  EXPECT_EQ(Picture(grow, kLegend), Rows({"rrg"}));
+  EXPECT_EQ(Picture(shrink, kLegend), Rows({"gb"}));
+}
+
+TEST(StretchBlt, NegativeExtentsMirror) {
+  const QImage rgb = Strip({kRed, kGreen, kBlue});
+  QImage toMirrored = Blank(3, 1), fromMirrored = Blank(3, 1), both = Blank(3, 1);
+  gdi::Dc d1(toMirrored), d2(fromMirrored), d3(both);
+  gdi::StretchBlt(d1, QRect(2, 0, -3, 1), rgb, QRect(0, 0, 3, 1));  // pixels 2, 1, 0
+  gdi::StretchBlt(d2, QRect(0, 0, 3, 1), rgb, QRect(2, 0, -3, 1));
+  gdi::StretchBlt(d3, QRect(2, 0, -3, 1), rgb, QRect(2, 0, -3, 1));
+  EXPECT_EQ(Picture(toMirrored, kLegend), Rows({"bgr"}));
+  EXPECT_EQ(Picture(fromMirrored, kLegend), Rows({"bgr"}));
+  EXPECT_EQ(Picture(both, kLegend), Rows({"rgb"}));
+}
+
+TEST(StretchBlt, MirrorsUpsideDownWhileDoubling) {
+  QImage image = Blank(4, 4);
+  gdi::Dc dc(image);
+  gdi::StretchBlt(dc, QRect(0, 3, 4, -4), Quad(), QRect(0, 0, 2, 2));
+  EXPECT_EQ(Picture(image, kLegend), Rows({"bb##", "bb##", "rrgg", "rrgg"}));
+}
+
+TEST(TransparentBlt, LeavesOutExactlyTheKey) {
+  QImage image = Blank(3, 1, kBlack);
+  gdi::Dc dc(image);
+  const QImage src = Strip({gdi::kTransparentKey, 0xFFF7FE, gdi::kTransparentKey});
+  EXPECT_TRUE(gdi::TransparentBlt(dc, QRect(0, 0, 3, 1), src, QRect(0, 0, 3, 1), gdi::kTransparentKey));
+  EXPECT_EQ(Picture(image, {{'#', kBlack}, {'n', 0xFFF7FE}}), Rows({"#n#"}));
+}
+
+TEST(TransparentBlt, StretchesByNearestNeighbourAndKeysAfterwards) {
+  QImage image = Blank(4, 2);
+  gdi::Dc dc(image);
+  const QImage src = Strip({kRed, 0x808000});
+  gdi::TransparentBlt(dc, QRect(0, 0, 4, 2), src, QRect(0, 0, 2, 1), 0x808000);
+  EXPECT_EQ(Picture(image, kLegend), Rows({"rr..", "rr.."}));
+}
+
+TEST(TransparentBlt, RefusesNegativeExtents) {
+  QImage image = Blank(3, 1);
+  gdi::Dc dc(image);
+  EXPECT_FALSE(gdi::TransparentBlt(dc, QRect(2, 0, -3, 1), Strip({kRed, kGreen, kBlue}), QRect(0, 0, 3, 1),
+                                   gdi::kTransparentKey));
+  EXPECT_EQ(Picture(image, kLegend), Rows({"..."}));
+}
+
+TEST(TransparentBlt, NeverCopiesPixelsWithoutColour) {
+  QImage src = Strip({kRed, kGreen});
+  {
+    gdi::Dc marker(src);
+    marker.MarkNoColor(QRect(1, 0, 1, 1));
+  }
+  QImage keyed = Blank(2, 1), plain = Blank(2, 1);
+  gdi::Dc dk(keyed), dp(plain);
+  gdi::TransparentBlt(dk, QRect(0, 0, 2, 1), src, QRect(0, 0, 2, 1), gdi::kTransparentKey);
+  gdi::BitBlt(dp, 0, 0, 2, 1, src, 0, 0);
+  EXPECT_EQ(Picture(keyed, kLegend), Rows({"r."}));
+  EXPECT_EQ(Picture(plain, kLegend), Rows({"r_"}));
+}
+
+TEST(Blit, SourcesInOtherFormatsAreRead) {
+  QImage image = Blank(2, 2);
+  gdi::Dc dc(image);
+  gdi::BitBlt(dc, 0, 0, 2, 2, Quad().convertToFormat(QImage::Format_RGB888), 0, 0);
+  EXPECT_EQ(Picture(image, kLegend), Rows({"rg", "b#"}));
+}
+
+}  // namespace
