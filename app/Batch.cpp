@@ -5,6 +5,7 @@
 #include "app/MiradoDoc.h"
 #include "app/store/Messages.h"
 #include "core/Document.h"
+#include "render/SlideRenderer.h"
 
 int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   if (!cl.error.isEmpty()) {
@@ -23,6 +24,18 @@ int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   if (!file.OpenDocument(cl.document, nullptr)) return 1;
   if (cl.info) {
     std::fputs(DocumentInfoJson(doc).constData(), out);
+    return 0;
+  }
+  if (cl.renderSlide > 0) {
+    if (cl.renderSlide > doc.Header().SlideCount) {
+      std::fprintf(err, "slide %d does not exist: the document has %d\n", cl.renderSlide,
+                   doc.Header().SlideCount);
+      return 1;
+    }
+    if (!RenderSlideImage(doc, cl.renderSlide - 1, cl.zoom).save(cl.outPath, "PNG")) {
+      std::fprintf(err, "%s\n", qPrintable(cl.outPath + ": cannot be written"));
+      return 1;
+    }
     return 0;
   }
   return file.SaveDocument(cl.saveAsPath, nullptr) ? 0 : 1;

@@ -10,9 +10,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.version = true;
     } else if (a == "--info") {
       cl.info = true;
+    } else if (a == "--show") {
+      cl.show = true;
     } else if (a == "--save-as") {
       if (i + 1 >= arguments.size()) cl.error = "--save-as needs the path to save to";
       else cl.saveAsPath = arguments[++i];
+    } else if (a == "--render-slide" || a == "--zoom" || a == "--out") {
+      const QString value = i + 1 < arguments.size() ? arguments[++i] : QString();
+      bool ok = !value.isEmpty();
+      if (a == "--render-slide") cl.renderSlide = value.toInt(&ok);
+      else if (a == "--zoom") cl.zoom = value.toFloat(&ok);
+      else cl.outPath = value;
+      if (!ok || (a == "--render-slide" && cl.renderSlide < 1) || (a == "--zoom" && !(cl.zoom > 0 && cl.zoom <= 16)))
+        cl.error = QString("%1 needs a valid value").arg(a);
     } else if (a.startsWith('-')) {
       cl.error = QString("unknown option: %1").arg(a);
     } else if (cl.document.isEmpty()) {
@@ -21,25 +31,36 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.error = QString("only one document can be opened: %1").arg(a);
     }
   }
-  if (cl.error.isEmpty() && (cl.info || !cl.saveAsPath.isEmpty()) && cl.document.isEmpty())
+  const int batchModes = cl.info + cl.show + !cl.saveAsPath.isEmpty() + (cl.renderSlide > 0);
+  if (cl.error.isEmpty() && batchModes > 0 && cl.document.isEmpty())
     cl.error = "this option needs a document: FILE.tvl";
-  if (cl.error.isEmpty() && cl.info && !cl.saveAsPath.isEmpty())
-    cl.error = "--info and --save-as cannot be used together";
+  if (cl.error.isEmpty() && batchModes > 1)
+    cl.error = "--info, --show, --save-as and --render-slide cannot be used together";
+  if (cl.error.isEmpty() && cl.renderSlide > 0 && cl.outPath.isEmpty())
+    cl.error = "--render-slide needs --out FILE.png";
   return cl;
 }
 
 QString HelpText() {
   return QStringLiteral(
       "Usage: Tessaly [FILE.tvl]\n"
+      "       Tessaly --show FILE.tvl\n"
       "       Tessaly --info FILE.tvl\n"
       "       Tessaly --save-as OUT.tvl IN.tvl\n"
+      "       Tessaly --render-slide N [--zoom Z] --out FILE.png IN.tvl\n"
       "\n"
       "Slide-show authoring. With a file, opens it; without, starts a new document.\n"
       "\n"
-      "Options (these need no display):\n"
+      "  --show FILE.tvl          run the show of the document at once; the program\n"
+      "                           ends with the show\n"
+      "\n"
+      "Options that need no display:\n"
       "  --info FILE.tvl          print a JSON summary of the document\n"
       "  --save-as OUT.tvl IN.tvl open IN and save it as OUT (as the current version,\n"
       "                           with the backup rule of a normal save)\n"
+      "  --render-slide N         render slide N (from 1) as a PNG file, as a show or\n"
+      "  --zoom Z                 an export would draw it, at zoom Z (default 1)\n"
+      "  --out FILE.png           where --render-slide writes\n"
       "  -h, --help               show this help and exit\n"
       "  -v, --version            show the version and exit\n");
 }

@@ -8,12 +8,18 @@ struct CommandLine {
   bool help = false;
   bool version = false;
   bool info = false;   // --info FILE: print a summary of the document
+  bool show = false;   // --show FILE: run the show at once, without the main window
   QString saveAsPath;  // --save-as OUT IN: open IN and save it as OUT
+  int renderSlide = 0;  // --render-slide N (1-based) --zoom Z --out FILE.png IN
+  float zoom = 1.0f;
+  QString outPath;
   QString error;       // set when the arguments cannot be understood
   QString document;    // the .tvl file to open
 
   // Options that work without a window.
-  bool Batch() const { return help || version || info || !saveAsPath.isEmpty() || !error.isEmpty(); }
+  bool Batch() const {
+    return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 || !error.isEmpty();
+  }
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);

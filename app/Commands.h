@@ -13,6 +13,9 @@ inline constexpr int ID_FILE_SAVE = 0xE103;
 inline constexpr int ID_FILE_SAVE_AS = 0xE104;
 inline constexpr int ID_FILE_MRU_FILE1 = 0xE110;  // ..ID_FILE_MRU_FILE1 + 9
 inline constexpr int ID_APP_EXIT = 0xE141;
+// Moving between slides until the slide list exists.
+inline constexpr int ID_NEXT_SLIDE = 0x8101;
+inline constexpr int ID_PREV_SLIDE = 0x8102;
 
 struct Command {
   int id = 0;

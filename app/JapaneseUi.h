@@ -2,9 +2,9 @@
 // dialogs, and a Japanese UI font for the faces that documents name.
 #pragma once
 
-class QApplication;
+class QGuiApplication;
 
 // The family used for the UI and for the Windows faces that stored documents name.
 inline constexpr char kUiFontFamily[] = "IPAPGothic";
 
-void InstallJapaneseUi(QApplication& app);
+void InstallJapaneseUi(QGuiApplication& app);

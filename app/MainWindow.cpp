@@ -7,9 +7,12 @@
 
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
+#include "app/ShowCommands.h"
+#include "core/Document.h"
 #include "app/store/Messages.h"
 #include "app/store/Settings.h"
 #include "app/store/StringTable.h"
+#include "editor/PageView.h"
 
 namespace {
 
@@ -33,6 +36,8 @@ FileDialogs FileDialogs::Standard() {
 
 MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), dialogs_(std::move(dialogs)) {
+  view_ = new CMiradoView(doc_.Data(), this);
+  setCentralWidget(view_);
   RegisterCommands();
   BuildMenus();
   UpdateTitle();
@@ -47,6 +52,11 @@ void MainWindow::RegisterCommands() {
   commands_.Add({ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", label("名前を付けて保存(&A)..."),
                  [this] { OnFileSaveAs(); }, {}});
   commands_.Add({ID_APP_EXIT, "ID_APP_EXIT", label("終了(&X)"), [this] { close(); }, {}});
+  commands_.Add({ID_NEXT_SLIDE, "ID_NEXT_SLIDE", label("次のスライド(&N)"), [this] { view_->StepSlide(1); },
+                 [this] { return doc_.Data().Header().CurSlide + 1 < doc_.Data().Header().SlideCount; }});
+  commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
+                 [this] { return doc_.Data().Header().CurSlide > 0; }});
+  RegisterShowCommands(commands_, [this]() -> Document& { return doc_.Data(); }, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -62,6 +72,19 @@ void MainWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   FillRecentFiles();
+  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
+  AddMenu(QString::fromUtf8("スライドショー(&S)"),
+          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE});
+}
+
+// A menu of commands whose enabled states are refreshed each time it opens.
+void MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
+  QMenu* menu = menuBar()->addMenu(title);
+  for (int id : ids) {
+    QAction* action = menu->addAction(commands_.Find(id)->label);
+    connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
+    connect(menu, &QMenu::aboutToShow, action, [this, action, id] { action->setEnabled(commands_.IsEnabled(id)); });
+  }
 }
 
 // The file menu is rebuilt each time it opens, so the recent files and the
@@ -82,6 +105,7 @@ void MainWindow::FillRecentFiles() {
 }
 
 void MainWindow::UpdateTitle() {
+  view_->DocumentChanged();
   setWindowTitle(doc_.Title() + "[*] - " + AppTitle());
   setWindowModified(doc_.IsModified());
 }

@@ -9,6 +9,7 @@
 #include "app/Commands.h"
 
 class CMiradoDoc;
+class CMiradoView;
 class QMenu;
 
 // The file dialogs, replaceable in tests. Each returns an empty path on cancel.
@@ -30,6 +31,7 @@ class MainWindow : public QMainWindow {
   // Asks whether to save a modified document; false means the user cancelled.
   bool SaveModified();
   void UpdateTitle();
+  CMiradoView* View() const { return view_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -37,6 +39,7 @@ class MainWindow : public QMainWindow {
  private:
   void RegisterCommands();
   void BuildMenus();
+  void AddMenu(const QString& title, std::initializer_list<int> ids);
   void FillRecentFiles();
   void OnFileNew();
   void OnFileOpen();
@@ -47,4 +50,5 @@ class MainWindow : public QMainWindow {
   FileDialogs dialogs_;
   CommandRegistry commands_;
   QMenu* fileMenu_ = nullptr;
+  CMiradoView* view_ = nullptr;
 };

@@ -1,17 +1,42 @@
 // Tessaly: start-up and exit.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/Batch.h"
 #include "app/CommandLine.h"
 #include "app/JapaneseUi.h"
 #include "app/MiradoApp.h"
+#include "app/ShowCommands.h"
+#include "app/store/Messages.h"
+#include "core/Document.h"
 #include "app/store/StringTable.h"
+
+namespace {
+
+// `--show FILE`: the document's production show without the main window.
+int RunShowOnly(const QString& path) {
+  Document doc;
+  if (!doc.IsUsable()) return 1;
+  CMiradoDoc file(doc);
+  if (!file.OpenDocument(path, nullptr)) return 1;
+  RunDocumentShow(doc, ShowMode::Production, nullptr);
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   const CommandLine cl = ParseCommandLine(args);
+  if (cl.Batch() && cl.renderSlide > 0) {
+    // Drawing text needs fonts, so a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication gui(argc, argv);
+    InstallJapaneseUi(gui);
+    return RunBatch(cl);
+  }
   if (cl.Batch()) {
     QCoreApplication core(argc, argv);
     return RunBatch(cl);
@@ -23,6 +48,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(TESSALY_VERSION);
   QGuiApplication::setDesktopFileName(kAppUserModelId);
   InstallJapaneseUi(app);
+
+  if (cl.show) return RunShowOnly(cl.document);
 
   CMiradoApp theApp;
   if (!theApp.InitInstance(cl)) return 1;

@@ -1,0 +1,88 @@
+// Rendering a full slide (1046 x 718, 30 figures, 2 pictures) as a show or
+// an export does, at zoom 1 and at the fit scale of a 1920 x 1080 screen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImageWriter>
+#include <cstring>
+
+#include "core/Document.h"
+#include "core/text/Cp932.h"
+#include "render/SlideRenderer.h"
+
+namespace {
+
+ObjectRecord Figure(std::uint16_t kind, QRect r, COLORREF fill, int i) {
+  ObjectRecord o{};
+  o.ObjClass = objclass::Figure;
+  o.ObjKind = kind;
+  o.PointNum = 4;
+  o.Points[0] = {r.left(), r.top()};
+  o.Points[1] = {r.right(), r.top()};
+  o.Points[2] = {r.right(), r.bottom()};
+  o.Points[3] = {r.left(), r.bottom()};
+  o.CenterX = r.center().x();
+  o.CenterY = r.center().y();
+  o.Angle = (i % 3) * 0.3;
+  o.refMen = fill;
+  o.refSecondMen = o.refKage = o.refTrans = o.refTextBk = kNoColor;
+  o.refLine = 0x202020;
+  o.Futosa = 2;
+  o.GradePattern = -1;
+  o.FontSize = 14;
+  for (LineEnd& e : o.Ends) e.refEnd = e.refEndLine = kNoColor;
+  StoreCp932(o.Text, sizeof o.Text, QString::fromUtf8("図形 %1").arg(i));
+  return o;
+}
+
+QByteArray Jpeg(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x & 255, y & 255, (x + y) & 255));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter(&buffer, "jpeg").write(image);
+  return bytes;
+}
+
+Document& Slide() {
+  static Document doc;
+  static bool made = false;
+  if (made) return doc;
+  made = true;
+  doc.NewDocument(NewDocumentSettings{});
+  doc.Header().SlideW = 1046;
+  doc.Header().SlideH = 718;
+  for (int i = 0; i < 30; ++i) {
+    const QRect r(30 + (i % 6) * 165, 30 + (i / 6) * 130, 140, 110);
+    const std::uint16_t kinds[] = {objkind::Polygon, objkind::Line, objkind::Polygon};
+    doc.AddObject(Figure(kinds[i % 3], r, 0x00FFEFEC + i * 37, i));
+  }
+  for (int i = 0; i < 2; ++i) {
+    ObjectRecord pic = Figure(objkind::Image, QRect(100 + i * 450, 200, 400, 300), kNoColor, i);
+    pic.ObjClass = objclass::Image;
+    pic.Text[0] = '\0';
+    pic.Picture = doc.Pictures().Add(Picture::Load(Jpeg(800, 600)));
+    doc.AddObject(pic);
+  }
+  return doc;
+}
+
+void BM_RenderSlide(benchmark::State& state, float zoom) {
+  Document& doc = Slide();
+  for (auto _ : state) benchmark::DoNotOptimize(RenderSlideImage(doc, 0, zoom));
+}
+BENCHMARK_CAPTURE(BM_RenderSlide, zoom_1, 1.0f)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RenderSlide, fit_1920x1080, 1080.0f / 718.0f)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

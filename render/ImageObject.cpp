@@ -1,0 +1,70 @@
+#include "render/ImageObject.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "core/Document.h"
+#include "core/base/MulDiv.h"
+#include "render/outline/Outline.h"
+#include "render/FigureStyle.h"
+#include "render/gdi/Blit.h"
+#include "render/gdi/Dc.h"
+#include "render/gdi/Rotate.h"
+
+namespace {
+
+constexpr int kHimetricPerInch = 2540;
+
+// The picture at its natural size on the target, mirrored as the flags say,
+// on a key-coloured scratch of at least w x h.
+QImage NaturalScratch(const Picture& picture, QSize natural, int w, int h, bool flipH, bool flipV) {
+  QImage scratch(std::max(w, natural.width()), std::max(h, natural.height()), QImage::Format_RGB32);
+  if (scratch.isNull()) return scratch;
+  scratch.fill(gdi::ToQRgb(kTransKey));
+  QPainter painter(&scratch);
+  picture.Render(painter, QRect(QPoint(0, 0), natural), flipH, flipV);
+  return scratch;
+}
+
+}  // namespace
+
+bool DrawImageObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index) {
+  const ObjectRecord& r = doc.Object(index);
+  const Picture* picture = doc.PictureOf(index);
+  if (!picture) return false;
+
+  const QImage& surface = dc.Surface();
+  const QSize natural(MulDiv(picture->NaturalSize().width(), surface.logicalDpiX(), kHimetricPerInch),
+                      MulDiv(picture->NaturalSize().height(), surface.logicalDpiY(), kHimetricPerInch));
+  const int w = ctx.Scale(r.Points[1].x - r.Points[0].x);
+  const int h = ctx.Scale(r.Points[3].y - r.Points[0].y);
+  if (w <= 0 || h <= 0 || natural.isEmpty()) return false;
+
+  const QImage scratch = NaturalScratch(*picture, natural, w, h, r.FlipH != 0, r.FlipV != 0);
+  if (scratch.isNull()) return false;
+  const COLORREF c = r.TransOn ? r.refTrans : kTransKey;
+
+  QImage stretched(w, h, QImage::Format_RGB32);
+  if (stretched.isNull()) return false;
+  stretched.fill(gdi::ToQRgb(c));
+  {
+    gdi::Dc sdc(stretched);
+    gdi::TransparentBlt(sdc, stretched.rect(), scratch, QRect(QPoint(0, 0), natural), c);
+  }
+  QImage result = stretched;
+  if (r.Angle != 0) {
+    std::optional<QImage> rotated = gdi::RotateImage(stretched, r.Angle, c);
+    if (!rotated) return false;
+    result = std::move(*rotated);
+  }
+
+  const std::vector<QPoint> corners = RotatePoints(r, ctx.zoom);
+  const Bounds b = CMathSub::BoundingRect(corners);
+  const QPoint centre((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+  const QPoint at(centre.x() - result.width() / 2, centre.y() - result.height() / 2);
+  gdi::TransparentBlt(dc, QRect(at, result.size()), result, result.rect(), c);
+
+  // The frame: the four rotated corners as a closed outline.
+  StrokeFrame(dc, r, ctx, std::span<const QPoint>(corners.data(), std::min<size_t>(corners.size(), 4)));
+  return true;
+}

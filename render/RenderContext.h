@@ -1,0 +1,37 @@
+// What one drawing of a slide needs besides the document: the zoom, the slide,
+// the frame colour and, in the editing view only, the overlay state. Passing
+// these explicitly means rendering never changes the document.
+#pragma once
+
+#include "app/store/Settings.h"
+#include "render/gdi/Color.h"
+
+struct ObjectViewState;
+class Document;
+
+inline constexpr COLORREF kTransKey = gdi::kTransparentKey;
+inline constexpr COLORREF kWhite = 0x00FFFFFF;
+
+// The editing view's state that the overlay shows.
+struct EditOverlay {
+  int primary = -1;         // the primary object, or -1
+  int textEditing = -1;     // the object open in the in-place text editor, or -1
+  int selectedVertex = -1;  // the vertex the view has selected, or -1
+  ObjectViewState* views = nullptr;  // receives handle points and bounds
+};
+
+struct RenderContext {
+  float zoom = 1.0f;
+  int slide = 0;
+  COLORREF frame = kWhite;
+  const EditOverlay* overlay = nullptr;  // null outside the editing view
+
+  // The editing view: the document's own zoom, current slide and frame colour.
+  static RenderContext ForEditor(const Document& doc, const EditOverlay& overlay);
+  // Shows, thumbnails, printing and exports: their own scale, a white frame.
+  static RenderContext Outside(int slide, float zoom) { return {zoom, slide, kWhite, nullptr}; }
+
+  // Slide units to view pixels, truncated toward zero.
+  int Scale(int v) const { return static_cast<int>(static_cast<float>(v) * zoom); }
+  int Scale(double v) const { return static_cast<int>(v * zoom); }
+};

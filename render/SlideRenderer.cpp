@@ -1,0 +1,59 @@
+#include "render/SlideRenderer.h"
+
+#include "core/Document.h"
+#include "render/DesignText.h"
+#include "render/FigurePipeline.h"
+#include "render/FigureStyle.h"
+#include "render/FigureText.h"
+#include "render/ImageObject.h"
+#include "render/Overlay.h"
+#include "render/gdi/Dc.h"
+
+RenderContext RenderContext::ForEditor(const Document& doc, const EditOverlay& overlay) {
+  const DocHeader& h = doc.Header();
+  return {h.Zoom, h.CurSlide, h.refFrame, &overlay};
+}
+
+void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
+  const DocHeader& h = doc.Header();
+  if (h.SlideCount == 0) return;
+  const int w = ctx.Scale(static_cast<int>(h.SlideW));
+  const int ht = ctx.Scale(static_cast<int>(h.SlideH));
+  if (h.BackGradePattern == -1) {
+    dc.SelectPen({gdi::PenStyle::Solid, 1, ctx.frame});
+    dc.SelectBrush({h.refBack, false});
+    dc.Rectangle(0, 0, w, ht);
+  } else {
+    FillBackgroundGradient(dc, doc, QRect(0, 0, w, ht));
+  }
+  for (int i = 0; i < doc.ObjCount(); ++i)
+    if (doc.Object(i).Slide == ctx.slide) DrawObject(dc, doc, ctx, i);
+}
+
+bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index) {
+  OutlinePoints points{};
+  const ObjectRecord& r = doc.Object(index);
+  bool drawn = false;
+  switch (r.ObjClass) {
+    case objclass::Image: drawn = DrawImageObject(dc, doc, ctx, index); break;
+    case objclass::Figure:
+      drawn = DrawFigure(dc, doc, ctx, index, points);
+      if (drawn) DrawFigureText(dc, doc, ctx, index, points);
+      break;
+    case objclass::DText: drawn = DrawDesignText(dc, doc, ctx, index); break;
+    default: break;
+  }
+  if (drawn && ctx.overlay && ctx.overlay->textEditing < 0) DrawObjectOverlay(dc, doc, ctx, index);
+  return drawn;
+}
+
+QImage RenderSlideImage(const Document& doc, int slide, float zoom) {
+  const DocHeader& h = doc.Header();
+  const RenderContext ctx = RenderContext::Outside(slide, zoom);
+  QImage image(qMax(1, ctx.Scale(static_cast<int>(h.SlideW))),
+               qMax(1, ctx.Scale(static_cast<int>(h.SlideH))), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  gdi::Dc dc(image);
+  DrawSlide(dc, doc, ctx);
+  return image;
+}

@@ -1,0 +1,27 @@
+// Draws one slide of the document: background, then every object of the slide
+// in table order, each through its own colour-keyed buffer; in the editing
+// view also the selection overlay.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <array>
+
+#include "core/Records.h"
+#include "render/RenderContext.h"
+
+namespace gdi {
+class Dc;
+}
+
+// The outline of the object being drawn, in view pixels of the target.
+using OutlinePoints = std::array<QPoint, kMaxPoints>;
+
+// `dc` draws in view pixels with the slide's top-left corner at (0, 0).
+void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx);
+// False when the object was not drawn (which also suppresses its overlay).
+bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index);
+
+// Slide `slide` (0-based) at `zoom` on a white-framed image of exactly the
+// slide's size, as shows, thumbnails, printing and exports see it.
+QImage RenderSlideImage(const Document& doc, int slide, float zoom);
