@@ -5,33 +5,20 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImageWriter>
-#include <cstring>
 
 #include "core/Document.h"
 #include "core/text/Cp932.h"
 #include "render/SlideRenderer.h"
+#include "tests/render/RenderFixtures.h"
 
 namespace {
 
 ObjectRecord Figure(std::uint16_t kind, QRect r, COLORREF fill, int i) {
-  ObjectRecord o{};
-  o.ObjClass = objclass::Figure;
+  ObjectRecord o = renderfixtures::Box(r, fill, 0x202020);
   o.ObjKind = kind;
-  o.PointNum = 4;
-  o.Points[0] = {r.left(), r.top()};
-  o.Points[1] = {r.right(), r.top()};
-  o.Points[2] = {r.right(), r.bottom()};
-  o.Points[3] = {r.left(), r.bottom()};
-  o.CenterX = r.center().x();
-  o.CenterY = r.center().y();
   o.Angle = (i % 3) * 0.3;
-  o.refMen = fill;
-  o.refSecondMen = o.refKage = o.refTrans = o.refTextBk = kNoColor;
-  o.refLine = 0x202020;
   o.Futosa = 2;
-  o.GradePattern = -1;
   o.FontSize = 14;
-  for (LineEnd& e : o.Ends) e.refEnd = e.refEndLine = kNoColor;
   StoreCp932(o.Text, sizeof o.Text, QString::fromUtf8("図形 %1").arg(i));
   return o;
 }

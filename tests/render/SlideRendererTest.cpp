@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "RenderFixtures.h"
+#include "render/outline/Outline.h"
+#include "tests/outline/OutlineFixtures.h"
 #include "render/gdi/Dc.h"
 
 namespace {
@@ -77,6 +79,38 @@ TEST_F(SlideRendererTest, AnImageWithoutAPictureIsNotDrawn) {
   QImage target(100, 100, QImage::Format_RGB32);
   gdi::Dc dc(target);
   EXPECT_FALSE(DrawObject(dc, doc, RenderContext::Outside(0, 1.0f), 0));
+}
+
+}  // namespace
+
+namespace {
+
+// Every kind the factory makes draws its own outline: something inside the
+// rotated bounds of its vertices, nothing beyond them and the pen.
+TEST(FigureOutlines, EveryKindDrawsInsideItsBounds) {
+  Document doc;
+  for (const FactoryShape& shape : FactoryShapes()) {
+    SCOPED_TRACE(testing::Message() << "kind " << shape.kind << " variant " << shape.variant);
+    renderfixtures::Reset(doc, 1);
+    ObjectRecord r = MakeFigure(shape.kind, shape.variant, shape.n);
+    r.refMen = kNoColor;
+    r.refLine = 0x000000;
+    r.Futosa = 1;
+    r.refKage = r.refSecondMen = kNoColor;
+    for (LineEnd& e : r.Ends) e = LineEnd{};
+    doc.AddObject(r);
+    const QImage image = RenderSlideImage(doc, 0, 1.0f);
+    const Bounds b = CMathSub::BoundingRect(RotatePoints(r, 1.0f));
+    int inside = 0, outside = 0;
+    for (int y = 1; y < image.height() - 1; ++y)
+      for (int x = 1; x < image.width() - 1; ++x) {
+        if (renderfixtures::At(image, x, y) != 0x000000) continue;
+        const bool in = x >= b.left - 1 && x <= b.right + 1 && y >= b.top - 1 && y <= b.bottom + 1;
+        (in ? inside : outside)++;
+      }
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(outside, 0);
+  }
 }
 
 }  // namespace
