@@ -6,10 +6,10 @@
 #include "render/RenderContext.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
+#include "render/outline/Angles.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr COLORREF kDigitKey = 0x808000;  // teal behind the digits
 
 // Segments a..g of each glyph, as bits: a top, b top right, c bottom right,

@@ -4,10 +4,10 @@
 
 #include "RenderFixtures.h"
 #include "render/gdi/Dc.h"
+#include "render/outline/Angles.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 
 TEST(Overlay, NarrowObjectsGetHandlesThirtyTimesZoomApart) {
   for (float zoom : {1.0f, 0.5f, 2.0f, 0.08f}) {
