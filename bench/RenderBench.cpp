@@ -54,6 +54,7 @@ Document& Slide() {
     pic.Picture = doc.Pictures().Add(Picture::Load(Jpeg(800, 600)));
     doc.AddObject(pic);
   }
+  RenderSlideImage(doc, 0, 1.0f);  // font database and glyph caches warm, as in a running program
   return doc;
 }
 
