@@ -1,6 +1,8 @@
 #include "show/Bells.h"
 
+#include <QEventLoop>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 void StartBlinking(BellState& bell, int countdown) {
@@ -31,7 +33,18 @@ QImage BellPicture() {
 }
 
 QtBellPlayer::QtBellPlayer() = default;
-QtBellPlayer::~QtBellPlayer() = default;
+
+// Qt's shared sample cache deadlocks at process exit when a sample is still
+// being decoded, so a bell that was just rung finishes loading before it goes.
+QtBellPlayer::~QtBellPlayer() {
+  for (const std::unique_ptr<QSoundEffect>& effect : effects_) {
+    if (!effect || effect->status() != QSoundEffect::Loading) continue;
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
+    if (effect->status() == QSoundEffect::Loading) loop.exec();
+  }
+}
 
 void QtBellPlayer::Play(int bell) {
   if (bell != 1 && bell != 2) return;
