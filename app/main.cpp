@@ -11,6 +11,7 @@
 #include "app/store/Messages.h"
 #include "core/Document.h"
 #include "app/store/StringTable.h"
+#include "core/base/Allocator.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int RunShowOnly(const QString& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  TuneAllocatorForDrawing();
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   const CommandLine cl = ParseCommandLine(args);

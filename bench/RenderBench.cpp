@@ -7,6 +7,7 @@
 #include <QImageWriter>
 
 #include "core/Document.h"
+#include "core/base/Allocator.h"
 #include "core/text/Cp932.h"
 #include "render/SlideRenderer.h"
 #include "tests/render/RenderFixtures.h"
@@ -68,6 +69,7 @@ BENCHMARK_CAPTURE(BM_RenderSlide, fit_1920x1080, 1080.0f / 718.0f)->Unit(benchma
 }  // namespace
 
 int main(int argc, char** argv) {
+  TuneAllocatorForDrawing();  // as the programs do at start-up
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
