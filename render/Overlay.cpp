@@ -43,7 +43,7 @@ std::vector<std::vector<QPoint>> GuideContours(const ObjectRecord& r, const std:
 void DrawVertexHandles(gdi::Dc& dc, const ObjectRecord& r, const RenderContext& ctx,
                        const std::vector<QPoint>& pts) {
   if (r.Curve || r.refLine == kNoColor) {
-    dc.SelectPen({gdi::PenStyle::Dot, 1, 0xDECEC6});
+    dc.SelectPen({gdi::PenStyle::Dot, 1, 0xDECEC6, gdi::EndCap::Round, true});  // a plain dotted screen pen
     for (const std::vector<QPoint>& contour : GuideContours(r, pts)) dc.Polyline(contour);
   }
   dc.SelectPen({gdi::PenStyle::Solid, 1, kHandlePen});
