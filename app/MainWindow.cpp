@@ -81,21 +81,24 @@ void MainWindow::BuildMenus() {
 void MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
   QMenu* menu = menuBar()->addMenu(title);
   for (int id : ids) {
-    QAction* action = menu->addAction(commands_.Find(id)->label);
-    connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
+    QAction* action = AddCommandAction(menu, id, QString());
     connect(menu, &QMenu::aboutToShow, action, [this, action, id] { action->setEnabled(commands_.IsEnabled(id)); });
   }
+}
+
+// An action that runs command `id`, labelled with `text` or the command's own label.
+QAction* MainWindow::AddCommandAction(QMenu* menu, int id, const QString& text) {
+  QAction* action = menu->addAction(text.isEmpty() ? commands_.Find(id)->label : text);
+  action->setEnabled(commands_.IsEnabled(id));
+  connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
+  return action;
 }
 
 // The file menu is rebuilt each time it opens, so the recent files and the
 // enabled states are current.
 void MainWindow::FillRecentFiles() {
   fileMenu_->clear();
-  const auto add = [this](int id, const QString& text) {
-    QAction* action = fileMenu_->addAction(text.isEmpty() ? commands_.Find(id)->label : text);
-    action->setEnabled(commands_.IsEnabled(id));
-    connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
-  };
+  const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
   const QStringList files = LoadRecentFiles();
   if (!files.isEmpty()) fileMenu_->addSeparator();

@@ -10,6 +10,7 @@
 
 class CMiradoDoc;
 class CMiradoView;
+class QAction;
 class QMenu;
 
 // The file dialogs, replaceable in tests. Each returns an empty path on cancel.
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow {
   void RegisterCommands();
   void BuildMenus();
   void AddMenu(const QString& title, std::initializer_list<int> ids);
+  QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
   void FillRecentFiles();
   void OnFileNew();
   void OnFileOpen();

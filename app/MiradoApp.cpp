@@ -51,5 +51,4 @@ void CMiradoApp::ExitInstance() {
   WriteInt(sys::SpeedAnime, speedAnime);
   WriteInt(sys::DspGuide, dspGuide);
   DeleteOwnWorkFiles();
-  DeleteClipboardFile();
 }

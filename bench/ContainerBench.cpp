@@ -15,19 +15,9 @@
 #include "app/MiradoDoc.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
+#include "tests/support/ImageBytes.h"
 
 namespace {
-
-QByteArray JpegBytes(int seed) {
-  QImage image(320, 240, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * seed, y, seed * 7));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, "jpeg").write(image);
-  return bytes;
-}
 
 void FillDocument(Document& doc) {
   doc.NewDocument(NewDocumentSettings{});
@@ -43,7 +33,7 @@ void FillDocument(Document& doc) {
       r.ObjClass = objclass::Image;
       r.ObjKind = objkind::Image;
       r.PointNum = 4;
-      r.Picture = doc.Pictures().Add(Picture::Load(JpegBytes(i / 500 + 1)));
+      r.Picture = doc.Pictures().Add(Picture::Load(support::EncodeImage(support::PatternImage(320, 240, i / 500 + 1), "jpeg")));
     }
     doc.AddObject(r);
   }

@@ -14,22 +14,11 @@
 #include "app/store/Messages.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
+#include "tests/support/ImageBytes.h"
 
 namespace {
 
 constexpr int kPictures = 20;
-
-QByteArray BmpBytes(int seed) {
-  QImage image(96, 96, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x * seed, y, seed * 7));
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, "bmp").write(image);
-  return bytes;
-}
 
 // The image records are spread through the table; all others are polygons.
 std::unique_ptr<Document> FullDocument() {
@@ -47,7 +36,7 @@ std::unique_ptr<Document> FullDocument() {
       r.ObjClass = objclass::Image;
       r.ObjKind = objkind::Image;
       r.PointNum = 4;
-      r.Picture = doc->Pictures().Add(Picture::Load(BmpBytes(i / 500 + 1)));
+      r.Picture = doc->Pictures().Add(Picture::Load(support::EncodeImage(support::PatternImage(96, 96, i / 500 + 1), "bmp")));
     }
     doc->AddObject(r);
   }

@@ -11,6 +11,7 @@
 #include "core/text/Cp932.h"
 #include "render/SlideRenderer.h"
 #include "tests/render/RenderFixtures.h"
+#include "tests/support/ImageBytes.h"
 
 namespace {
 
@@ -22,17 +23,6 @@ ObjectRecord Figure(std::uint16_t kind, QRect r, COLORREF fill, int i) {
   o.FontSize = 14;
   StoreCp932(o.Text, sizeof o.Text, QString::fromUtf8("図形 %1").arg(i));
   return o;
-}
-
-QByteArray Jpeg(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x & 255, y & 255, (x + y) & 255));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, "jpeg").write(image);
-  return bytes;
 }
 
 Document& Slide() {
@@ -52,7 +42,7 @@ Document& Slide() {
     ObjectRecord pic = Figure(objkind::Image, QRect(100 + i * 450, 200, 400, 300), kNoColor, i);
     pic.ObjClass = objclass::Image;
     pic.Text[0] = '\0';
-    pic.Picture = doc.Pictures().Add(Picture::Load(Jpeg(800, 600)));
+    pic.Picture = doc.Pictures().Add(Picture::Load(support::EncodeImage(support::PatternImage(800, 600), "jpeg")));
     doc.AddObject(pic);
   }
   RenderSlideImage(doc, 0, 1.0f);  // font database and glyph caches warm, as in a running program

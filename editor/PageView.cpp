@@ -66,8 +66,8 @@ void CMiradoView::StepSlide(int delta) {
 void CMiradoView::OnDraw(QImage& target) {
   const DocHeader& h = doc_.Header();
   const RenderContext ctx = RenderContext::ForEditor(doc_, overlay_);
-  const int w = ctx.Scale(static_cast<int>(h.SlideW));
-  const int ht = ctx.Scale(static_cast<int>(h.SlideH));
+  const int w = ctx.Scale(h.SlideW);
+  const int ht = ctx.Scale(h.SlideH);
   const QPoint scroll = ScrollPos();
   const QSize client = target.size();
 

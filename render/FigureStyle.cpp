@@ -53,7 +53,7 @@ void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx
 namespace {
 
 void SelectLinePen(gdi::Dc& dc, const ObjectRecord& r, const RenderContext& ctx) {
-  dc.SelectPen({gdi::PenStyle::Solid, std::max(1, ctx.Scale(static_cast<int>(r.Futosa))), r.refLine});
+  dc.SelectPen({gdi::PenStyle::Solid, std::max(1, ctx.Scale(r.Futosa)), r.refLine});
   dc.SelectBrush({kNoColor, true});
 }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/Document.h"
-#include "core/base/MulDiv.h"
 #include "render/outline/Outline.h"
 #include "render/FigureStyle.h"
 #include "render/gdi/Blit.h"
@@ -12,8 +11,6 @@
 #include "render/gdi/Rotate.h"
 
 namespace {
-
-constexpr int kHimetricPerInch = 2540;
 
 // The picture at its natural size on the target, mirrored as the flags say,
 // on a key-coloured scratch of at least w x h.
@@ -34,8 +31,7 @@ bool DrawImageObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx,
   if (!picture) return false;
 
   const QImage& surface = dc.Surface();
-  const QSize natural(MulDiv(picture->NaturalSize().width(), surface.logicalDpiX(), kHimetricPerInch),
-                      MulDiv(picture->NaturalSize().height(), surface.logicalDpiY(), kHimetricPerInch));
+  const QSize natural = picture->NaturalPixels(surface.logicalDpiX(), surface.logicalDpiY());
   const int w = ctx.Scale(r.Points[1].x - r.Points[0].x);
   const int h = ctx.Scale(r.Points[3].y - r.Points[0].y);
   if (w <= 0 || h <= 0 || natural.isEmpty()) return false;

@@ -67,9 +67,7 @@ void DrawRotationCircle(gdi::Dc& dc, const ObjectRecord& r, const RenderContext&
     const double a = 2 * kPi * k / radius;
     const QPoint p(c.x() + static_cast<int>(radius * std::cos(a)),
                    c.y() - static_cast<int>(radius * std::sin(a)));
-    dc.SelectPen({gdi::PenStyle::Null, 1, kNoColor});
-    dc.SelectBrush({colour, false});
-    dc.Ellipse(p.x() - 2, p.y() - 2, p.x() + 3, p.y() + 3);  // a 5-pixel dot
+    DrawDot(dc, p, colour);
   }
   const bool charsOnly = r.ObjClass == objclass::DText && r.CharOnlyRotate;
   QPainter& painter = dc.Painter();
@@ -82,10 +80,9 @@ void DrawRotationCircle(gdi::Dc& dc, const ObjectRecord& r, const RenderContext&
 
 }  // namespace
 
-std::array<QPoint, 8> ResizeHandlePoints(QRect bounds, float zoom) {
+std::array<QPoint, 8> ResizeHandlePoints(Bounds bounds, float zoom) {
   const int g = static_cast<int>(zoom * 30);
-  int left = bounds.left(), top = bounds.top();
-  int right = bounds.left() + bounds.width() - 1, bottom = bounds.top() + bounds.height() - 1;
+  auto [left, top, right, bottom] = bounds;
   const int cx = (left + right) / 2, cy = (top + bottom) / 2;
   if (right - left < g) {
     left = cx - g / 2;
@@ -99,6 +96,12 @@ std::array<QPoint, 8> ResizeHandlePoints(QRect bounds, float zoom) {
           QPoint(cx, top), QPoint(right, cy), QPoint(cx, bottom), QPoint(left, cy)};
 }
 
+void DrawDot(gdi::Dc& dc, QPoint p, COLORREF colour) {
+  dc.SelectPen({gdi::PenStyle::Null, 1, kNoColor});
+  dc.SelectBrush({colour, false});
+  dc.Ellipse(p.x() - 2, p.y() - 2, p.x() + 3, p.y() + 3);
+}
+
 QString AngleLabel(double angle) {
   const int d = static_cast<int>(angle * 180 / kPi);
   return d == 0 ? QString("0") : QString::number(360 - d);
@@ -108,8 +111,7 @@ void DrawObjectOverlay(gdi::Dc& dc, const Document& doc, const RenderContext& ct
   const ObjectRecord& r = doc.Object(index);
   const std::vector<QPoint> pts = RotatePoints(r, ctx.zoom);
   const Bounds b = CMathSub::BoundingRect(pts);
-  const QRect bounds(QPoint(b.left, b.top), QPoint(b.right, b.bottom));
-  const std::array<QPoint, 8> handles = ResizeHandlePoints(bounds, ctx.zoom);
+  const std::array<QPoint, 8> handles = ResizeHandlePoints(b, ctx.zoom);
 
   ObjectViewState& view = ctx.overlay->views[index];
   for (int i = 0; i < 8; ++i) view.Handles[i] = {handles[i].x(), handles[i].y()};

@@ -6,10 +6,14 @@
 #include <array>
 
 #include "render/SlideRenderer.h"
+#include "render/outline/MathSub.h"
 
 // The eight resize-handle points from the rotated bounds: corners, then edge
 // midpoints; a side shorter than trunc(30 x zoom) is widened to it.
-std::array<QPoint, 8> ResizeHandlePoints(QRect bounds, float zoom);
+std::array<QPoint, 8> ResizeHandlePoints(Bounds bounds, float zoom);
+
+// A round dot five pixels across, as a width-5 pen draws a single point.
+void DrawDot(gdi::Dc& dc, QPoint p, COLORREF colour);
 
 // "0" for an unrotated object, else 360 minus the whole degrees of `angle`.
 QString AngleLabel(double angle);

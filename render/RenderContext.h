@@ -33,5 +33,4 @@ struct RenderContext {
 
   // Slide units to view pixels, truncated toward zero.
   int Scale(int v) const { return static_cast<int>(static_cast<float>(v) * zoom); }
-  int Scale(double v) const { return static_cast<int>(v * zoom); }
 };

@@ -17,8 +17,8 @@ RenderContext RenderContext::ForEditor(const Document& doc, const EditOverlay& o
 void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
   const DocHeader& h = doc.Header();
   if (h.SlideCount == 0) return;
-  const int w = ctx.Scale(static_cast<int>(h.SlideW));
-  const int ht = ctx.Scale(static_cast<int>(h.SlideH));
+  const int w = ctx.Scale(h.SlideW);
+  const int ht = ctx.Scale(h.SlideH);
   if (h.BackGradePattern == -1) {
     dc.SelectPen({gdi::PenStyle::Solid, 1, ctx.frame});
     dc.SelectBrush({h.refBack, false});
@@ -50,8 +50,8 @@ bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int 
 QImage RenderSlideImage(const Document& doc, int slide, float zoom) {
   const DocHeader& h = doc.Header();
   const RenderContext ctx = RenderContext::Outside(slide, zoom);
-  QImage image(qMax(1, ctx.Scale(static_cast<int>(h.SlideW))),
-               qMax(1, ctx.Scale(static_cast<int>(h.SlideH))), QImage::Format_RGB32);
+  QImage image(qMax(1, ctx.Scale(h.SlideW)),
+               qMax(1, ctx.Scale(h.SlideH)), QImage::Format_RGB32);
   image.fill(Qt::white);
   gdi::Dc dc(image);
   DrawSlide(dc, doc, ctx);

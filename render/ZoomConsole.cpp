@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "render/Overlay.h"
 #include "render/RenderContext.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
@@ -79,13 +80,11 @@ QImage BuildConsoleImage(const QImage& dial, const QImage& digits, float zoom) {
 }
 
 void DrawConsoleRing(gdi::Dc& dc, QPoint centre) {
-  dc.SelectPen({gdi::PenStyle::Null, 1, kNoColor});
   for (int k = 1; k <= 68; ++k) {
     const int grey = 98 + 2 * k;
-    dc.SelectBrush({grey | grey << 8, false});
     const double a = 2 * kPi * k / 69;
-    const QPoint p(centre.x() + static_cast<int>(69 * std::cos(a)),
-                   centre.y() - static_cast<int>(69 * std::sin(a)));
-    dc.Ellipse(p.x() - 2, p.y() - 2, p.x() + 3, p.y() + 3);
+    DrawDot(dc, QPoint(centre.x() + static_cast<int>(69 * std::cos(a)),
+                       centre.y() - static_cast<int>(69 * std::sin(a))),
+            grey | grey << 8);
   }
 }

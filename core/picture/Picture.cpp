@@ -39,6 +39,11 @@ Picture::Picture(PictureEncoding encoding, QImage image, QByteArray bytes, int d
       himetric_(MulDiv(image_.width(), kHimetricPerInch, dpi),
                 MulDiv(image_.height(), kHimetricPerInch, dpi)) {}
 
+QSize Picture::NaturalPixels(int dpiX, int dpiY) const {
+  return QSize(MulDiv(himetric_.width(), dpiX, kHimetricPerInch),
+               MulDiv(himetric_.height(), dpiY, kHimetricPerInch));
+}
+
 std::shared_ptr<const Picture> Picture::Load(const QByteArray& bytes, int dpi) {
   const std::optional<PictureEncoding> encoding = Sniff(bytes);
   if (!encoding || dpi <= 0) return nullptr;

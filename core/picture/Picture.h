@@ -21,6 +21,8 @@ class Picture {
   static std::shared_ptr<const Picture> Wrap(const QImage& bitmap, int dpi = 96);
 
   QSize NaturalSize() const { return himetric_; }  // hundredths of a millimetre
+  // The natural size on a device of the given resolution.
+  QSize NaturalPixels(int dpiX, int dpiY) const;
   QSize PixelSize() const { return image_.size(); }
   PictureEncoding Encoding() const { return encoding_; }
   const QImage& Image() const { return image_; }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SettingsReset.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,7 +21,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly").clear();
+    support::ClearSettings();
     ASSERT_TRUE(appfixtures::SaveSample(dir.filePath("talk.tvl")));
     FileDialogs dialogs;
     dialogs.open = [this](QWidget*) { return openAnswer; };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SettingsReset.h"
+
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -19,7 +21,7 @@ namespace {
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly").clear();
+    support::ClearSettings();
     ASSERT_TRUE(appfixtures::SaveSample(dir.filePath("talk.tvl")));
   }
   bool Start(const QStringList& args) {

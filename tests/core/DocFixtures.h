@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "ImageBytes.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
 
@@ -18,10 +19,7 @@ namespace fixtures {
 inline QByteArray PaddedBmp(int size, QRgb colour = qRgb(200, 30, 40)) {
   QImage image(2, 2, QImage::Format_RGB32);
   image.fill(colour);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, "bmp").write(image);
+  QByteArray bytes = support::EncodeImage(image, "bmp");
   if (bytes.size() < size) bytes.append(size - bytes.size(), '\0');
   return bytes;
 }

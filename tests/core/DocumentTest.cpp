@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "DocFixtures.h"
+#include "SettingsReset.h"
 #include "MessageRecorder.h"
 #include "app/store/Settings.h"
 #include "core/text/Cp932.h"
@@ -13,7 +14,7 @@ namespace {
 
 using fixtures::Figure;
 
-void ClearStore() { QSettings(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly").clear(); }
+void ClearStore() { support::ClearSettings(); }
 
 TEST(NewDocument, StartsFromTheDefaultsAt96Dpi) {
   ClearStore();

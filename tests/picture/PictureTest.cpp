@@ -6,15 +6,11 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include "ImageBytes.h"
+
 namespace {
 
-QByteArray Encode(const QImage& image, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter(&buffer, format).write(image);
-  return bytes;
-}
+using support::EncodeImage;
 
 QImage TwoByOne() {
   QImage image(2, 1, QImage::Format_RGB32);
@@ -30,9 +26,9 @@ const QByteArray kGif = QByteArray::fromHex(
 
 TEST(Picture, LoadsJpegGifAndBmpAndRefusesTheRest) {
   const std::pair<QByteArray, PictureEncoding> accepted[] = {
-      {Encode(TwoByOne(), "jpeg"), PictureEncoding::Jpeg},
+      {EncodeImage(TwoByOne(), "jpeg"), PictureEncoding::Jpeg},
       {kGif, PictureEncoding::Gif},
-      {Encode(TwoByOne(), "bmp"), PictureEncoding::Bmp},
+      {EncodeImage(TwoByOne(), "bmp"), PictureEncoding::Bmp},
   };
   for (const auto& [bytes, encoding] : accepted) {
     const auto picture = Picture::Load(bytes);
@@ -41,7 +37,7 @@ TEST(Picture, LoadsJpegGifAndBmpAndRefusesTheRest) {
   }
 
   const QByteArray refused[] = {
-      Encode(TwoByOne(), "png"), QByteArray(), QByteArray("garbage bytes"),
+      EncodeImage(TwoByOne(), "png"), QByteArray(), QByteArray("garbage bytes"),
       QByteArray("BM\x10\0\0\0", 6), QByteArray("\xFF\xD8\xFF\xE0 truncated", 15),
       QByteArray("GIF89a"),
   };
@@ -59,7 +55,7 @@ TEST(Picture, GifPixelsAreDecoded) {
 TEST(Picture, JpegSavesItsOwnBytesUnchanged) {
   QImage image(64, 32, QImage::Format_RGB32);
   image.fill(qRgb(10, 200, 30));
-  const QByteArray jpeg = Encode(image, "jpeg");
+  const QByteArray jpeg = EncodeImage(image, "jpeg");
   const auto first = Picture::Load(jpeg);
   ASSERT_NE(first, nullptr);
   const QByteArray saved = first->Save();
@@ -73,7 +69,7 @@ TEST(Picture, JpegSavesItsOwnBytesUnchanged) {
 TEST(Picture, NaturalSizeIsInHundredthsOfAMillimetre) {
   QImage image(96, 48, QImage::Format_RGB32);
   image.fill(Qt::white);
-  EXPECT_EQ(Picture::Load(Encode(image, "bmp"))->NaturalSize(), QSize(2540, 1270));
+  EXPECT_EQ(Picture::Load(EncodeImage(image, "bmp"))->NaturalSize(), QSize(2540, 1270));
   EXPECT_EQ(Picture::Wrap(image)->NaturalSize(), QSize(2540, 1270));
   EXPECT_EQ(Picture::Wrap(image, 192)->NaturalSize(), QSize(1270, 635));
 }

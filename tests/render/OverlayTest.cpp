@@ -12,13 +12,13 @@ namespace {
 TEST(Overlay, NarrowObjectsGetHandlesThirtyTimesZoomApart) {
   for (float zoom : {1.0f, 0.5f, 2.0f, 0.08f}) {
     const int g = static_cast<int>(zoom * 30);
-    const auto pts = ResizeHandlePoints(QRect(QPoint(100, 100), QPoint(104, 102)), zoom);
+    const auto pts = ResizeHandlePoints(Bounds{100, 100, 104, 102}, zoom);
     EXPECT_GE(pts[1].x() - pts[0].x(), g) << zoom;
     EXPECT_GE(pts[3].y() - pts[0].y(), g) << zoom;
     EXPECT_EQ(pts[4].x(), 102);  // centred on the object
     EXPECT_EQ(pts[5].y(), 101);
   }
-  const auto wide = ResizeHandlePoints(QRect(QPoint(10, 20), QPoint(200, 300)), 1.0f);
+  const auto wide = ResizeHandlePoints(Bounds{10, 20, 200, 300}, 1.0f);
   EXPECT_EQ(wide[0], QPoint(10, 20));
   EXPECT_EQ(wide[2], QPoint(200, 300));
   EXPECT_EQ(wide[6], QPoint(105, 300));

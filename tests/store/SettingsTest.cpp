@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SettingsReset.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -12,7 +14,7 @@ namespace {
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly").clear();
+    support::ClearSettings();
   }
 };
 
