@@ -36,12 +36,13 @@ bool DrawFigure(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int 
   for (int i = 0; i < n; ++i) points[i] = rotated[i] - origin;
   const std::span<const QPoint> outline(points.data(), n);
 
-  gdi::Dc fig(buffer);
-  fig.FillRect(buffer.rect(), kTransKey);
-  if (r.ObjKind != objkind::Line && r.refMen != kNoColor) PaintFaces(fig, r, ctx, origin);
-  StrokeFigure(fig, r, ctx, origin);
-  if ((r.KageX != 0 || r.KageY != 0) && r.refMen != kNoColor)
-    DrawFigureShadow(dc, r, ctx, outline, origin);
+  {
+    gdi::Dc fig(buffer);
+    fig.FillRect(buffer.rect(), kTransKey);
+    PaintFaces(fig, r, ctx, outline, origin);
+    StrokeFigure(fig, r, ctx, origin);
+  }
+  CastFigureShadow(dc, buffer, r, ctx, origin);
   gdi::TransparentBlt(dc, QRect(origin, buffer.size()), buffer, buffer.rect(), kTransKey);
 
   for (int i = 0; i < n; ++i) points[i] += origin;

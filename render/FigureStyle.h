@@ -1,28 +1,39 @@
-// Faces, strokes and shadows of figures.
+// Faces, strokes and shadows of figures and the frames and shadows of images.
 #pragma once
 
+#include <QImage>
 #include <QPoint>
-#include <QRect>
 #include <span>
 
-class Document;
+#include "app/store/Settings.h"
+
 struct ObjectRecord;
 struct RenderContext;
 namespace gdi {
 class Dc;
 }
 
-// Fills the slide's background rectangle with its gradient pattern.
-void FillBackgroundGradient(gdi::Dc& dc, const Document& doc, QRect area);
-// Paints the inside of the figure's path with its fill; the buffer's top-left
-// lies at `origin` in view pixels.
-void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx, QPoint origin);
-// Strokes the figure's own path with its line colour, width and style; the
-// buffer's top-left lies at `origin` in view pixels.
+// The fill colour the pipeline works with: a figure filled only with repeated characters
+// is filled white under them.
+COLORREF EffectiveFill(const ObjectRecord& r);
+
+// Paints the faces of a figure (not a Line) that has a fill into its buffer: solid,
+// gradient or character pattern, and the shaded faces of solid figures in the second
+// colour. `outline` is in buffer pixels; the buffer's top-left lies at `origin` in view
+// pixels. The exterior is left as the transparency key.
+void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx,
+                std::span<const QPoint> outline, QPoint origin);
+// Strokes the figure's outline with its line look; Lines get their decorated ends.
 void StrokeFigure(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx, QPoint origin);
-// Strokes a closed outline (an image's frame) the same way.
+// Strokes a closed outline (an image's frame) with the object's line look.
 void StrokeFrame(gdi::Dc& dc, const ObjectRecord& r, const RenderContext& ctx,
                  std::span<const QPoint> outline);
-// Draws the figure's shadow onto the target before the figure itself.
-void DrawFigureShadow(gdi::Dc& target, const ObjectRecord& r, const RenderContext& ctx,
-                      std::span<const QPoint> outline, QPoint origin);
+
+// Casts the figure's shadow onto the target from its finished buffer, whose top-left lies
+// at `origin` in the target's view pixels: the figure's silhouette in the shadow colour.
+void CastFigureShadow(gdi::Dc& target, const QImage& buffer, const ObjectRecord& r,
+                      const RenderContext& ctx, QPoint origin);
+// Casts an image's shadow: its four turned frame corners filled with the shadow colour,
+// for an image drawn at `at` with `size`.
+void CastImageShadow(gdi::Dc& target, const ObjectRecord& r, const RenderContext& ctx,
+                     std::span<const QPoint> corners, QPoint at, QSize size);

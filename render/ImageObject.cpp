@@ -58,9 +58,10 @@ bool DrawImageObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx,
   const Bounds b = CMathSub::BoundingRect(corners);
   const QPoint centre((b.left + b.right) / 2, (b.top + b.bottom) / 2);
   const QPoint at(centre.x() - result.width() / 2, centre.y() - result.height() / 2);
+  const std::span<const QPoint> frame(corners.data(), std::min<size_t>(corners.size(), 4));
+  CastImageShadow(dc, r, ctx, frame, at, result.size());
   gdi::TransparentBlt(dc, QRect(at, result.size()), result, result.rect(), c);
 
-  // The frame: the four rotated corners as a closed outline.
-  StrokeFrame(dc, r, ctx, std::span<const QPoint>(corners.data(), std::min<size_t>(corners.size(), 4)));
+  StrokeFrame(dc, r, ctx, frame);
   return true;
 }

@@ -1,5 +1,13 @@
 #include "render/Shadow.h"
 
+#include <QImage>
+
+#include "core/Records.h"
+#include "render/FigureStyle.h"
+#include "render/RenderContext.h"
+#include "render/gdi/Blit.h"
+#include "render/gdi/Dc.h"
+
 QRect ShadowAt(int direction, QRect caster, int dx, int dy) {
   const int ox = caster.x();
   const int oy = caster.y();
@@ -16,4 +24,55 @@ QRect ShadowAt(int direction, QRect caster, int dx, int dy) {
     case 7: return {ox, oy - dy, w, h};
     default: return {ox - dx, oy - dy, w, h};
   }
+}
+
+namespace {
+
+// The shadow picture: `silhouette` pixels in the shadow colour on white, which the copy
+// leaves out, so a white shadow never shows.
+void CastSilhouette(gdi::Dc& target, const QImage& silhouette, const ObjectRecord& r,
+                    const RenderContext& ctx, QPoint at) {
+  QImage shadow(silhouette.size(), QImage::Format_RGB32);
+  if (shadow.isNull()) return;
+  const QRgb white = gdi::ToQRgb(kWhite);
+  const QRgb colour = gdi::ToQRgb(r.refKage);
+  const QRgb key = gdi::ToQRgb(kTransKey);
+  for (int y = 0; y < shadow.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(silhouette.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(shadow.scanLine(y));
+    for (int x = 0; x < shadow.width(); ++x) {
+      const QRgb p = gdi::Opaque(from[x]);
+      to[x] = p == key || p == gdi::kNoColorPixel ? white : colour;
+    }
+  }
+  const QRect to = ShadowAt(r.LightDir, QRect(at, shadow.size()), ctx.Scale(r.KageX), ctx.Scale(r.KageY));
+  gdi::TransparentBlt(target, to, shadow, shadow.rect(), kWhite);
+}
+
+bool CastsShadow(const ObjectRecord& r) {
+  return (r.KageX != 0 || r.KageY != 0) && r.refKage != kNoColor;
+}
+
+}  // namespace
+
+void CastFigureShadow(gdi::Dc& target, const QImage& buffer, const ObjectRecord& r,
+                      const RenderContext& ctx, QPoint origin) {
+  if (!CastsShadow(r) || EffectiveFill(r) == kNoColor) return;
+  CastSilhouette(target, buffer, r, ctx, origin);
+}
+
+void CastImageShadow(gdi::Dc& target, const ObjectRecord& r, const RenderContext& ctx,
+                     std::span<const QPoint> corners, QPoint at, QSize size) {
+  if (!CastsShadow(r) || size.isEmpty()) return;
+  QImage silhouette(size, QImage::Format_RGB32);
+  if (silhouette.isNull()) return;
+  silhouette.fill(gdi::ToQRgb(kTransKey));
+  {
+    gdi::Dc dc(silhouette);
+    dc.SetWindowOrg(at);
+    dc.SelectPen({gdi::PenStyle::Solid, 1, r.refKage});
+    dc.SelectBrush({r.refKage});
+    dc.Polygon(corners);
+  }
+  CastSilhouette(target, silhouette, r, ctx, at);
 }

@@ -3,8 +3,8 @@
 #include "core/Document.h"
 #include "render/DesignText.h"
 #include "render/FigurePipeline.h"
-#include "render/FigureStyle.h"
 #include "render/FigureText.h"
+#include "render/Gradient.h"
 #include "render/ImageObject.h"
 #include "render/Overlay.h"
 #include "render/gdi/Dc.h"
@@ -24,7 +24,7 @@ void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
     dc.SelectBrush({h.refBack, false});
     dc.Rectangle(0, 0, w, ht);
   } else {
-    FillBackgroundGradient(dc, doc, QRect(0, 0, w, ht));
+    FillGradient(dc, h.refBackGrade, h.BackGradePattern, QRect(0, 0, w, ht));
   }
   for (int i = 0; i < doc.ObjCount(); ++i)
     if (doc.Object(i).Slide == ctx.slide) DrawObject(dc, doc, ctx, i);

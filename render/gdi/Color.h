@@ -18,9 +18,13 @@ inline constexpr COLORREF kTransparentKey = 0xFFF7FF;
 // as kNoColor, FloodFill and ExtFloodFill match it with kNoColor, TransparentBlt never
 // copies it, BitBlt and StretchBlt carry it over unchanged. Qt calls that force the
 // alpha byte (QImage::pixel, setPixel, fill, convertToFormat) see the transparency key
-// in its place, never black. Only Dc::MarkNoColor and RotateImage's background write it;
-// pens, brushes and fills of kNoColor draw nothing.
+// in its place, never black. Only Dc::MarkNoColor, RotateImage's background and the
+// kNoColorInk below write it; pens, brushes and fills of kNoColor draw nothing.
 inline constexpr QRgb kNoColorPixel = 0x00FFF7FFu;
+
+// A pen or brush colour that paints the no-colour pixel: how figure buffers draw with a
+// colour of -1 where the drawing must still leave a mark (an exterior, a seam).
+inline constexpr COLORREF kNoColorInk = -2;
 
 constexpr int RedOf(COLORREF c) { return c & 0xFF; }
 constexpr int GreenOf(COLORREF c) { return c >> 8 & 0xFF; }
@@ -28,7 +32,7 @@ constexpr int BlueOf(COLORREF c) { return c >> 16 & 0xFF; }
 constexpr COLORREF Rgb(int r, int g, int b) { return (r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16; }
 
 constexpr QRgb ToQRgb(COLORREF c) {
-  if (c == kNoColor) return kNoColorPixel;
+  if (c == kNoColor || c == kNoColorInk) return kNoColorPixel;
   return 0xFF000000u | static_cast<QRgb>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
 }
 
@@ -40,7 +44,7 @@ constexpr COLORREF FromQRgb(QRgb p) {
 
 // For QPainter; no colour becomes fully transparent, so it draws nothing.
 inline QColor ToQColor(COLORREF c) {
-  return c == kNoColor ? QColor(Qt::transparent) : QColor::fromRgb(ToQRgb(c));
+  return c == kNoColor || c == kNoColorInk ? QColor(Qt::transparent) : QColor::fromRgb(ToQRgb(c));
 }
 
 // A surface pixel as the fills and copies compare and write it: alpha forced to 0xFF,

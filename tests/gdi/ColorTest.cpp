@@ -53,4 +53,17 @@ TEST(NoColor, PensBrushesAndFillsOfNoColourDrawNothing) {
   EXPECT_EQ(Picture(image, kLegend), Picture(Blank(4, 4, kGreen), kLegend));
 }
 
+// The ink marks pixels as having no colour: they match kNoColor in fills and are left out
+// of keyed copies, so a surface can be cleared back to transparent from them.
+TEST(NoColor, InkPaintsTheNoColourPixel) {
+  QImage image = Blank(4, 1, kBlack);
+  gdi::Dc dc(image);
+  dc.SelectPen(gdi::Pen(gdi::PenStyle::Solid, 1, gdi::kNoColorInk));
+  dc.Polyline(std::vector<QPoint>{{1, 0}, {3, 0}});
+  EXPECT_EQ(Picture(image, kLegend), Rows({"#__#"}));
+  dc.SelectBrush({kWhite});
+  EXPECT_TRUE(dc.ExtFloodFill(1, 0, kNoColor, gdi::FloodType::Surface));
+  EXPECT_EQ(Picture(image, kLegend), Rows({"#..#"}));
+}
+
 }  // namespace
