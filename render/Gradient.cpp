@@ -98,15 +98,22 @@ std::optional<QImage> GradientForObject(const ObjectRecord& r, int w, int h) {
     FillGradient(dc, r.refGrade, r.GradePattern, image.rect());
     return image;
   }
+  // The square is painted and turned only where the w x h cut-out at its centre looks.
   const int s = static_cast<int>(1.5 * std::max(w, h));
-  QImage square(s, s, QImage::Format_RGB32);
+  const gdi::Rotation rotation(QSize(s, s), r.Angle);
+  if (!rotation.Fits()) return std::nullopt;
+  const QSize turned = rotation.ResultSize();
+  const QRect part((turned.width() - w) / 2, (turned.height() - h) / 2, w, h);
+  const QRect window = rotation.SourceWindow(part);
+  QImage square(window.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   if (square.isNull()) return std::nullopt;
   square.fill(gdi::ToQRgb(gdi::kTransparentKey));
   {
     gdi::Dc dc(square);
-    FillGradient(dc, r.refGrade, r.GradePattern, square.rect());
+    dc.SetWindowOrg(window.topLeft());
+    FillGradient(dc, r.refGrade, r.GradePattern, QRect(0, 0, s, s));
   }
-  const std::optional<QImage> turned = gdi::RotateImage(square, r.Angle, gdi::kTransparentKey);
-  if (!turned) return std::nullopt;
-  return turned->copy((turned->width() - w) / 2, (turned->height() - h) / 2, w, h);
+  QImage image = rotation.Part(square, window, part, gdi::kTransparentKey);
+  if (image.isNull()) return std::nullopt;
+  return image;
 }

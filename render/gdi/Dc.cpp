@@ -66,17 +66,20 @@ void Dc::PaintSolid(const Region& region, QRgb pixel) {
 }
 
 void Dc::PaintBrush(const Region& region, const Brush& brush) {
+  region.ForEachSpan([&](int y, int x0, int x1) { PaintSpan(y, x0, x1, brush); });
+}
+
+void Dc::PaintSpan(int y, int x0, int x1, const Brush& brush) {
   if (brush.hollow) return;
+  QRgb* to = Row(surface_, y);
   if (brush.pattern.isNull()) {
-    if (brush.color != kNoColor) PaintSolid(region, ToQRgb(brush.color));
+    if (brush.color != kNoColor) std::fill(to + x0, to + x1, ToQRgb(brush.color));
     return;
   }
   const QImage& pattern = brush.pattern;
-  region.ForEachSpan([&](int y, int x0, int x1) {
-    const QRgb* from = ConstRow(pattern, Wrap(y, pattern.height()));
-    QRgb* to = Row(surface_, y);
-    for (int x = x0; x < x1; ++x) to[x] = Opaque(from[Wrap(x, pattern.width())]);
-  });
+  const QRgb* from = ConstRow(pattern, Wrap(y, pattern.height()));
+  const int pw = pattern.width();
+  for (int x = x0; x < x1; ++x) to[x] = Opaque(from[Wrap(x, pw)]);
 }
 
 // The brush fills what the outline leaves of the interior, then the pen paints the outline.

@@ -96,6 +96,7 @@ class Dc {
   void FillViewRect(const QRect& rect, QRgb pixel);
   void PaintSolid(const Region& region, QRgb pixel);
   void PaintBrush(const Region& region, const Brush& brush);
+  void PaintSpan(int y, int x0, int x1, const Brush& brush);  // surface pixels x0 .. x1 - 1
   bool Fills() const;
   void RectangleOnSurface(int l, int t, int r, int b);
   QRect Reach(int l, int t, int r, int b) const;

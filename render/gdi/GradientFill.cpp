@@ -22,6 +22,30 @@ QRgb Pixel(std::int64_t r, std::int64_t g, std::int64_t b) {
   return 0xFF000000u | to8(r) << 16 | to8(g) << 8 | to8(b);
 }
 
+// n = q d + r with 0 <= r < d, for d > 0.
+struct FloorQuotient {
+  std::int64_t q, r;
+  // n / d truncated toward zero, as the division operator gives it.
+  std::int64_t Truncated() const { return q < 0 && r != 0 ? q + 1 : q; }
+  void Add(const FloorQuotient& step, std::int64_t d) {
+    q += step.q;
+    r += step.r;
+    if (r >= d) {
+      r -= d;
+      ++q;
+    }
+  }
+};
+
+FloorQuotient FloorDivide(std::int64_t n, std::int64_t d) {
+  std::int64_t q = n / d, r = n % d;
+  if (r < 0) {
+    r += d;
+    --q;
+  }
+  return {q, r};
+}
+
 // x on the edge from p down to q at row y, rounded up (the division truncates toward the
 // edge's upper end).
 std::int64_t EdgeX(std::int64_t y, QPoint p, QPoint q) {
@@ -98,6 +122,18 @@ bool GradientFillTriangle(Dc& dc, const TriVertex (&v)[3]) {
       std::int64_t{p2.y() - p1.y()} * (p2.x() - p0.x()) - std::int64_t{p2.x() - p1.x()} * (p2.y() - p0.y());
   if (det == 0) return false;
 
+  // Each channel's numerator c0 l1 + c1 l2 + c2 (det - l1 - l2) grows by a constant step
+  // along a row, so its quotient by det is carried from pixel to pixel as a floor quotient
+  // and remainder; truncation toward zero is the floor quotient plus one for a negative
+  // inexact value. With det made positive the quotients are those of the formula.
+  const std::int64_t sign = det < 0 ? -1 : 1;
+  const std::int64_t d = det * sign;
+  const std::int64_t a1 = p1.y() - p2.y(), b1 = p1.x() - p2.x();
+  const std::int64_t a2 = p2.y() - p0.y(), b2 = p2.x() - p0.x();
+  std::array<std::int64_t, 3> step{};
+  for (int i = 0; i < 3; ++i)
+    step[i] = sign * ((t[0].second[i] - t[2].second[i]) * a1 + (t[1].second[i] - t[2].second[i]) * a2);
+
   QImage& surface = dc.Surface();
   const int yEnd = std::min(p2.y(), surface.height());
   for (int y = std::max(p0.y(), 0); y < yEnd; ++y) {
@@ -105,16 +141,19 @@ bool GradientFillTriangle(Dc& dc, const TriVertex (&v)[3]) {
     const std::int64_t x2 = EdgeX(y, p0, p2);
     const int from = static_cast<int>(std::max<std::int64_t>(std::min(x1, x2), 0));
     const int to = static_cast<int>(std::min<std::int64_t>(std::max(x1, x2), surface.width()));
+    if (from >= to) continue;
+    const std::int64_t l1 = a1 * (from - p2.x()) - b1 * (y - p2.y());
+    const std::int64_t l2 = a2 * (from - p2.x()) - b2 * (y - p2.y());
+    std::array<FloorQuotient, 3> c, dc3;
+    for (int i = 0; i < 3; ++i) {
+      const std::int64_t n = t[0].second[i] * l1 + t[1].second[i] * l2 + t[2].second[i] * (det - l1 - l2);
+      c[i] = FloorDivide(sign * n, d);
+      dc3[i] = FloorDivide(step[i], d);
+    }
     QRgb* row = Row(surface, y);
     for (int x = from; x < to; ++x) {
-      const std::int64_t l1 =
-          std::int64_t{p1.y() - p2.y()} * (x - p2.x()) - std::int64_t{p1.x() - p2.x()} * (y - p2.y());
-      const std::int64_t l2 =
-          std::int64_t{p2.y() - p0.y()} * (x - p2.x()) - std::int64_t{p2.x() - p0.x()} * (y - p2.y());
-      std::int64_t c[3];
-      for (int i = 0; i < 3; ++i)
-        c[i] = (t[0].second[i] * l1 + t[1].second[i] * l2 + t[2].second[i] * (det - l1 - l2)) / det;
-      row[x] = Pixel(c[0], c[1], c[2]);
+      row[x] = Pixel(c[0].Truncated(), c[1].Truncated(), c[2].Truncated());
+      for (int i = 0; i < 3; ++i) c[i].Add(dc3[i], d);
     }
   }
   return true;

@@ -1,6 +1,9 @@
 // Gradient fills: 16-bit channels interpolated, the result taken as channel >> 8.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "GdiFixtures.h"
 #include "render/gdi/GradientFill.h"
 
@@ -91,6 +94,41 @@ TEST(GradientFillTriangle, AFlatTriangleDrawsNothing) {
                                gdi::MakeVertex(3, 3, kRed)};
   EXPECT_FALSE(gdi::GradientFillTriangle(dc, v));
   EXPECT_EQ(Picture(image, kLegend), Picture(Blank(4, 4), kLegend));
+}
+
+// The channels of every covered pixel are the barycentric mix of the vertices' channels,
+// truncated toward zero: checked against that formula for triangles of either turn, with
+// vertices outside the surface and colours that cross over.
+TEST(GradientFillTriangle, EveryPixelIsTheTruncatedBarycentricMix) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> coord(-30, 90), channel(0, 0xFFFF);
+  for (int round = 0; round < 200; ++round) {
+    gdi::TriVertex v[3];
+    for (gdi::TriVertex& t : v)
+      t = {coord(random), coord(random), static_cast<std::uint16_t>(channel(random)),
+           static_cast<std::uint16_t>(channel(random)), static_cast<std::uint16_t>(channel(random)), 0};
+    QImage image = Blank(64, 48, kNoColor);
+    gdi::Dc dc(image);
+    if (!gdi::GradientFillTriangle(dc, v)) continue;
+    // The same vertices, ordered top first as the fill orders them.
+    gdi::TriVertex t[3] = {v[0], v[1], v[2]};
+    std::stable_sort(std::begin(t), std::end(t), [](const auto& a, const auto& b) { return a.y < b.y; });
+    const std::int64_t det = std::int64_t{t[2].y - t[1].y} * (t[2].x - t[0].x) -
+                             std::int64_t{t[2].x - t[1].x} * (t[2].y - t[0].y);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = gdi::ConstRow(image, y)[x];
+        if (pixel == gdi::kNoColorPixel) continue;
+        const std::int64_t l1 = std::int64_t{t[1].y - t[2].y} * (x - t[2].x) - std::int64_t{t[1].x - t[2].x} * (y - t[2].y);
+        const std::int64_t l2 = std::int64_t{t[2].y - t[0].y} * (x - t[2].x) - std::int64_t{t[2].x - t[0].x} * (y - t[2].y);
+        auto mix = [&](std::uint16_t gdi::TriVertex::*c) {
+          const std::int64_t n = t[0].*c * l1 + t[1].*c * l2 + t[2].*c * (det - l1 - l2);
+          return static_cast<int>(std::clamp<std::int64_t>((n / det) >> 8, 0, 255));
+        };
+        ASSERT_EQ(pixel, qRgb(mix(&gdi::TriVertex::red), mix(&gdi::TriVertex::green), mix(&gdi::TriVertex::blue)))
+            << "round " << round << " at " << x << "," << y;
+      }
+  }
 }
 
 }  // namespace

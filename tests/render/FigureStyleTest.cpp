@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <tuple>
 
 #include "RenderFixtures.h"
 #include "render/FigurePipeline.h"
@@ -11,6 +11,7 @@
 #include "render/LineEnds.h"
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
+#include "render/gdi/Rotate.h"
 #include "render/outline/Outline.h"
 #include "tests/outline/OutlineFixtures.h"
 
@@ -282,6 +283,33 @@ TEST(Gradient, ColoursAreExactAtTheirReferencePoints) {
   EXPECT_EQ(At(image, 0, 45), Colour(15));
 }
 
+// Turning with the object paints and turns only the cut-out: the same pixels as turning the
+// whole 1.5 x square and cutting out its middle.
+TEST(Gradient, TurningGradientIsTheMiddleOfTheTurnedSquare) {
+  const GradientColours colours;
+  ObjectRecord r{};
+  std::copy(std::begin(colours.c), std::end(colours.c), r.refGrade);
+  r.GradeRound = 1;
+  for (const auto& [w, h, angle] : {std::tuple{40, 30, 0.3}, {25, 60, 2.0}, {33, 33, kPi / 4}, {50, 20, 5.5}}) {
+    for (int pattern : {0, 3, 13, 16}) {
+      SCOPED_TRACE(testing::Message() << w << "x" << h << " at " << angle << " pattern " << pattern);
+      r.GradePattern = pattern;
+      r.Angle = angle;
+      const int side = static_cast<int>(1.5 * std::max(w, h));
+      QImage square(side, side, QImage::Format_RGB32);
+      square.fill(gdi::ToQRgb(kTransKey));
+      gdi::Dc dc(square);
+      FillGradient(dc, colours.c, pattern, square.rect());
+      const auto turned = gdi::RotateImage(square, angle, kTransKey);
+      ASSERT_TRUE(turned);
+      const QImage expected = turned->copy((turned->width() - w) / 2, (turned->height() - h) / 2, w, h);
+      const auto actual = GradientForObject(r, w, h);
+      ASSERT_TRUE(actual);
+      EXPECT_EQ(*actual, expected);
+    }
+  }
+}
+
 // Horizontal pattern from red on the left to blue on the right; turned by a quarter it runs
 // down the figure when it turns with the object, and stays across it when it does not.
 TEST_F(FigureStyleTest, GradientTurnsWithTheObjectOnlyWhenAskedTo) {
@@ -384,6 +412,44 @@ TEST_F(FigureStyleTest, AnImageCastsTheShadowOfItsFrame) {
   const QImage image = Render(Shadowed(r, 0, 10, 10));
   const QRect drawn = Extent(image, kRed);
   EXPECT_EQ(Extent(image, kShadow) | drawn, drawn | drawn.translated(10, 10));
+}
+
+// Regression picture: solid faces, a double line and decorated ends, whose pixels follow
+// from the integer rules alone (no fonts, no smoothing). TESSALY_UPDATE_GOLDEN=1 rewrites it.
+TEST_F(FigureStyleTest, StyledFiguresMatchTheirRegressionPicture) {
+  doc.Header().SlideW = 420;
+  doc.Header().SlideH = 200;
+  auto shrunk = [](ObjectRecord r) {
+    for (int k = 0; k < r.PointNum; ++k) {
+      r.Points[k].x = r.CenterX + (r.Points[k].x - r.CenterX) / 3;
+      r.Points[k].y = r.CenterY + (r.Points[k].y - r.CenterY) / 3;
+    }
+    return r;
+  };
+  doc.AddObject(Shadowed(Styled(shrunk(MakeFigure(objkind::Cube, 0, 0, {70, 70})), kRed, kBlack), 0, 4, 4, kBlack));
+  doc.AddObject(Styled(shrunk(MakeFigure(objkind::Button, 0, 0, {190, 70})), 0x40A0F0, 0x603010));
+  ObjectRecord star = Styled(shrunk(MakeFigure(objkind::Star, 0, 6, {320, 70})), kWhite, kBlue);
+  star.GradePattern = 13;
+  for (int c = 0; c < kGradeColours; ++c) star.refGrade[c] = gdi::Rgb(15 * c, 255 - 15 * c, 128);
+  star.Futosa = 1;
+  doc.AddObject(Shadowed(star, 4, 3, 3));
+  ObjectRecord twin = HorizontalLine({30, 150}, {180, 150}, kBlue, 4);
+  twin.LineStyle = 5;
+  doc.AddObject(twin);
+  ObjectRecord ends = HorizontalLine({220, 170}, {390, 130}, kBlack, 2);
+  ends.Ends[0] = LineEnd{2, 4, 4, {}, kRed, kBlack, 1, 0};
+  ends.Ends[1] = LineEnd{1, 3, 4, {}, kBlue, kNoColor, 1, 0};
+  doc.AddObject(ends);
+  const QImage image = RenderSlideImage(doc, 0, 1.0f);
+
+  const QString golden = QStringLiteral(TESSALY_TEST_DATA "/render/styled-figures.png");
+  if (qEnvironmentVariableIsSet("TESSALY_UPDATE_GOLDEN")) ASSERT_TRUE(image.save(golden));
+  const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(expected.size(), image.size()) << "missing or resized: " << golden.toStdString();
+  int differences = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) differences += At(image, x, y) != At(expected, x, y);
+  EXPECT_EQ(differences, 0);
 }
 
 }  // namespace
