@@ -158,15 +158,18 @@ void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx
     FloodEdgeSeeds(buffer, r, ctx.zoom, outline, fill);
   }
 
-  // The seam parts faces of equal colour from the exterior, so restoring the exterior
-  // cannot run into them.
-  StrokePass seam = StrokePasses(r.LineStyle, 1, gdi::kNoColorInk, ctx.zoom).front();
-  seam.width = std::max(1, ctx.Scale(1));
-  DrawPieces(buffer, path, seam);
-  // A thin stroke leaves out each piece's last pixel; where pieces meet end to start, as
-  // the rounded rectangle's edges and corners do, that pixel would be a gap in the seam.
-  for (const PathPiece& piece : path)
-    if (!piece.points.empty()) buffer.SetPixel(piece.points.back().x(), piece.points.back().y(), seam.colour);
+  // The seam parts faces of the line's colour from the exterior, so restoring the exterior
+  // cannot run into them. Without a line the exterior is no-colour ink, which no face can
+  // match; a seam would only leave a see-through ring round the figure.
+  if (r.refLine != kNoColor) {
+    StrokePass seam = StrokePasses(r.LineStyle, 1, gdi::kNoColorInk, ctx.zoom).front();
+    seam.width = std::max(1, ctx.Scale(1));
+    DrawPieces(buffer, path, seam);
+    // A thin stroke leaves out each piece's last pixel; where pieces meet end to start, as
+    // the rounded rectangle's edges and corners do, that pixel would be a gap in the seam.
+    for (const PathPiece& piece : path)
+      if (!piece.points.empty()) buffer.SetPixel(piece.points.back().x(), piece.points.back().y(), seam.colour);
+  }
   buffer.SelectBrush({kTransKey});
   for (int i = 0; i < kGradeColours; ++i)
     if (i != 8 && buffer.GetPixel(corners[i].x(), corners[i].y()) == r.refLine)

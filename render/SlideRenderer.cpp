@@ -37,8 +37,7 @@ bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int 
   switch (r.ObjClass) {
     case objclass::Image: drawn = DrawImageObject(dc, doc, ctx, index); break;
     case objclass::Figure:
-      drawn = DrawFigure(dc, doc, ctx, index, points);
-      if (drawn) DrawFigureText(dc, doc, ctx, index, points);
+      drawn = DrawFigure(dc, doc, ctx, index, points) && DrawFigureText(dc, doc, ctx, index, points);
       break;
     case objclass::DText: drawn = DrawDesignText(dc, doc, ctx, index); break;
     default: break;

@@ -117,6 +117,14 @@ TEST_F(FigureStyleTest, FillsSurviveTheExteriorRestore) {
   }
 }
 
+// Without a line a figure keeps its edge: nothing see-through runs round it.
+TEST_F(FigureStyleTest, AFigureWithoutALineIsFilledToItsEdge) {
+  const QImage image = Render(Styled(renderfixtures::Box(QRect(100, 100, 200, 100), kBlack), kBlack, kNoColor));
+  for (const QPoint p : {QPoint(150, 100), QPoint(100, 150), QPoint(298, 150), QPoint(150, 198)})
+    EXPECT_EQ(At(image, p.x(), p.y()), kBlack) << p.x() << "," << p.y();
+  EXPECT_EQ(At(image, 150, 98), kGrey);
+}
+
 TEST_F(FigureStyleTest, APolygonDrawnEitherWayRoundIsFilled) {
   const std::vector<QPoint> clockwise{{100, 100}, {300, 100}, {300, 200}, {100, 200}};
   const std::vector<QPoint> anticlockwise(clockwise.rbegin(), clockwise.rend());
