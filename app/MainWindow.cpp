@@ -8,6 +8,7 @@
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
 #include "app/ShowCommands.h"
+#include "app/ViewStatusBar.h"
 #include "core/Document.h"
 #include "app/store/Messages.h"
 #include "app/store/Settings.h"
@@ -38,6 +39,11 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), dialogs_(std::move(dialogs)) {
   view_ = new CMiradoView(doc_.Data(), this);
   setCentralWidget(view_);
+  InstallViewStatusBar(*this, *view_);
+  connect(view_, &CMiradoView::Modified, this, [this] {
+    doc_.SetModifiedFlag();
+    setWindowModified(true);
+  });
   RegisterCommands();
   BuildMenus();
   UpdateTitle();

@@ -5,6 +5,7 @@
 #include "app/store/Settings.h"
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
+#include "editor/PageView.h"
 
 CMiradoApp::CMiradoApp() = default;
 
@@ -38,6 +39,8 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   playAnime = GetInt(sys::PlayAnime);
   speedAnime = GetInt(sys::SpeedAnime);
   dspGuide = GetInt(sys::DspGuide);
+  frame_->View()->SetGuideOn(dspGuide != 0);
+  frame_->View()->SetHoverAnimation(playAnime, speedAnime);
 
   if (cl.document.isEmpty() && GetInt(sys::FirstOpen) == 1) {
     const QString last = GetText("Recent File List", "File1", QString());

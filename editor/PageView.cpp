@@ -1,10 +1,15 @@
 #include "editor/PageView.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "core/Document.h"
@@ -20,7 +25,31 @@ QSize ScreenSize() {
   return screen ? screen->size() : QSize(1920, 1080);
 }
 
+// Something the view could paste: objects, text or a picture.
+bool ClipboardHasContent() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data) return false;
+  const QString text = data->text();
+  return (!text.isEmpty() && text != "\r\n") || data->hasImage();
+}
+
 }  // namespace
+
+void FillContextMenu(QMenu& menu, SubMenu sub, const MenuContext& ctx,
+                     const std::function<bool(int)>& available) {
+  for (const MenuItem& item : MenuItems(sub)) {
+    if (item.id == 0) {
+      menu.addSeparator();
+      continue;
+    }
+    const ItemState state = MenuItemState(sub, item.id, ctx);
+    QAction* action = menu.addAction(QString::fromUtf8(item.label));
+    action->setData(item.id);
+    action->setCheckable(state.checkable);
+    action->setChecked(state.checked);
+    action->setEnabled(!state.greyed && available(item.id));
+  }
+}
 
 CMiradoView::CMiradoView(Document& doc, QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -30,14 +59,28 @@ CMiradoView::CMiradoView(Document& doc, QWidget* parent)
       digits_(MakeDigitStrip()) {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  viewport()->setMouseTracking(true);
+  connect(&hoverTimer_, &QTimer::timeout, this, &CMiradoView::HoverTick);
+  SetHoverAnimation(3, 0);
   DocumentChanged();
 }
 
+void CMiradoView::SetHoverAnimation(int turns, int speed) {
+  hoverTurns_ = turns;
+  hoverTimer_.setInterval(HoverPeriodMs(speed));
+}
+
 void CMiradoView::DocumentChanged() {
+  StopHover();
   overlay_ = EditOverlay{};
   overlay_.views = &doc_.View(0);
+  // A saved document keeps its selection; a new or opened one has none.
+  const int p = sel_.primary;
+  if (p < 0 || p >= doc_.ObjCount() || !doc_.View(p).Selected || doc_.Object(p).Slide != doc_.Header().CurSlide)
+    sel_ = SelectionState{};
+  consoleShown_ = consoleActive_ = transPicking_ = false;
   UpdateScrollRange();
-  viewport()->update();
+  Redraw();
 }
 
 void CMiradoView::UpdateScrollRange() {
@@ -55,16 +98,49 @@ QPoint CMiradoView::ScrollPos() const {
   return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
+HitScene CMiradoView::Scene() const {
+  const DocHeader& h = doc_.Header();
+  return HitScene{doc_, h.Zoom, h.CurSlide, sel_.primary};
+}
+
+ConsoleState CMiradoView::Console() const {
+  return ConsoleState::Of(doc_.Header(), consoleShown_, consoleActive_);
+}
+
+void CMiradoView::Redraw() {
+  redraw_ = true;
+  viewport()->update();
+}
+
 void CMiradoView::StepSlide(int delta) {
   DocHeader& h = doc_.Header();
   const int next = std::clamp(h.CurSlide + delta, 0, std::max(0, h.SlideCount - 1));
   if (next == h.CurSlide) return;
+  StopHover();
   h.CurSlide = static_cast<std::uint16_t>(next);
-  viewport()->update();
+  // The objects left selected on the other slide keep their flags.
+  sel_ = SelectionState{};
+  emit SelectionChanged();
+  Redraw();
+}
+
+void CMiradoView::ChangeZoom(float zoom) {
+  doc_.Header().Zoom = ClampZoom(zoom);
+  UpdateScrollRange();
+  Redraw();
+  emit Modified();
+}
+
+void CMiradoView::DeselectAll() {
+  ::DeselectAll(doc_, doc_.Header().CurSlide, sel_);
+  emit SelectionChanged();
+  Redraw();
 }
 
 void CMiradoView::OnDraw(QImage& target) {
-  const DocHeader& h = doc_.Header();
+  DocHeader& h = doc_.Header();
+  overlay_.primary = sel_.primary;
+  overlay_.selectedVertex = sel_.vertex >= 0 ? sel_.vertex : -1;
   const RenderContext ctx = RenderContext::ForEditor(doc_, overlay_);
   const int w = ctx.Scale(h.SlideW);
   const int ht = ctx.Scale(h.SlideH);
@@ -80,41 +156,249 @@ void CMiradoView::OnDraw(QImage& target) {
   if (w < client.width() + scroll.x()) dc.FillRect(QRect(w, scroll.y(), client.width() + scroll.x() - w, client.height()), kWhite);
   if (ht < client.height() + scroll.y()) dc.FillRect(QRect(scroll.x(), ht, client.width(), client.height() + scroll.y() - ht), kWhite);
 
-  if (h.ConsoleAlways) {
-    if (consoleZoom_ != h.Zoom) {
-      console_ = BuildConsoleImage(dial_, digits_, h.Zoom);
-      consoleZoom_ = h.Zoom;
-    }
-    const int inset = 5 + kConsoleSize / 2;
-    const QPoint c(std::clamp(h.ConsoleX, inset, std::max(inset, client.width() - inset)),
-                   std::clamp(h.ConsoleY, inset, std::max(inset, client.height() - inset)));
-    dc.SetWindowOrg(QPoint(0, 0));
-    gdi::TransparentBlt(dc, QRect(c - QPoint(kConsoleSize / 2, kConsoleSize / 2), console_.size()),
-                        console_, console_.rect(), kTransKey);
+  if (!Console().Visible()) return;
+  if (consoleZoom_ != h.Zoom) {
+    console_ = BuildConsoleImage(dial_, digits_, h.Zoom);
+    consoleZoom_ = h.Zoom;
   }
+  // The hit tests read the stored centre, so the clamped one is kept.
+  const QPoint c = ClampConsoleCentre(QPoint(h.ConsoleX, h.ConsoleY), client);
+  h.ConsoleX = c.x();
+  h.ConsoleY = c.y();
+  dc.SetWindowOrg(QPoint(0, 0));
+  gdi::TransparentBlt(dc, QRect(c - QPoint(kConsoleSize / 2, kConsoleSize / 2), console_.size()),
+                      console_, console_.rect(), kTransKey);
+  if (consoleActive_) DrawConsoleRing(dc, c);
 }
 
 void CMiradoView::paintEvent(QPaintEvent*) {
   const QSize client = viewport()->size();
-  if (backBuffer_.width() < client.width() || backBuffer_.height() < client.height())
+  if (backBuffer_.width() < client.width() || backBuffer_.height() < client.height()) {
     backBuffer_ = QImage(client.expandedTo(backBuffer_.size()), QImage::Format_RGB32);
+    redraw_ = true;
+  }
   QImage visible(backBuffer_.bits(), client.width(), client.height(), backBuffer_.bytesPerLine(),
                  QImage::Format_RGB32);
-  OnDraw(visible);
-  QPainter(viewport()).drawImage(0, 0, visible);
+  if (redraw_) OnDraw(visible);
+  redraw_ = false;
+  QPainter painter(viewport());
+  painter.drawImage(0, 0, visible);
+  hover_.Paint(painter, ScrollPos());
+}
+
+PointerReport CMiradoView::Classify(QPoint client) const {
+  PointerScene scene{Scene(), sel_, Console(), ScrollPos(), viewport()->size()};
+  scene.guideOn = guideOn_;
+  scene.textEditing = overlay_.textEditing;
+  scene.transPicking = transPicking_;
+  if (transPicking_ && QRect(QPoint(0, 0), viewport()->size()).contains(client))
+    scene.pixel = gdi::FromQRgb(backBuffer_.pixel(client));
+  return ClassifyPointer(scene, client);
+}
+
+void CMiradoView::ApplyPointer(const PointerReport& r, QPoint client) {
+  viewport()->setCursor(cursors_.Get(r.cursor));
+  if (r.position != position_) {
+    position_ = r.position;
+    emit PositionChanged(position_);
+  }
+  if (guideOn_ || r.row == PointerRow::Picking) emit GuideChanged(r.guide);
+  if (r.tip != tip_) {
+    tip_ = r.tip;
+    if (tip_.isEmpty()) QToolTip::hideText();
+  }
+  if (!tip_.isEmpty()) QToolTip::showText(viewport()->mapToGlobal(client), tip_, viewport());
+  if (r.showConsole) {
+    consoleShown_ = true;
+    Redraw();
+  }
+  if (r.row == PointerRow::Unselected) StartHover(r.object);
+  else if (r.object >= 0 && r.object != hover_.Object()) StopHover();
+}
+
+void CMiradoView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() != Qt::NoButton) return;  // drags come with the mouse operations
+  const QPoint client = event->position().toPoint();
+  ApplyPointer(Classify(client), client);
+}
+
+void CMiradoView::leaveEvent(QEvent*) {
+  StopHover();
+  PointerReport outside;
+  outside.row = PointerRow::Outside;
+  ApplyPointer(outside, QPoint());
+}
+
+void CMiradoView::mousePressEvent(QMouseEvent* event) {
+  StopHover();
+  if (event->button() == Qt::LeftButton) PressLeft(event->position().toPoint(), event->modifiers());
+}
+
+void CMiradoView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton)
+    OpenContextMenu(event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void CMiradoView::PressLeft(QPoint client, Qt::KeyboardModifiers mods) {
+  if (overlay_.textEditing >= 0) return;
+  ConsoleState console = Console();
+  if (console.active && OnConsoleRing(console.centre, client)) return;
+  if (const ConsolePart part = HitConsole(console.centre, client); part != ConsolePart::None) {
+    if (part == ConsolePart::ZoomIn) ChangeZoom(StepZoom(doc_.Header().Zoom, 1));
+    if (part == ConsolePart::ZoomOut) ChangeZoom(StepZoom(doc_.Header().Zoom, -1));
+    consoleShown_ = consoleActive_ = true;
+    Redraw();
+    return;
+  }
+  if (transPicking_) return;  // picking comes with the image commands
+
+  const HitScene scene = Scene();
+  const QPoint view = client + ScrollPos();
+  int handled = HitRotationCentre(scene, view);
+  if (handled < 0) handled = HitShapeHandle(scene, view).index;
+  if (handled < 0) handled = HitResizeHandle(scene, view).index;
+  if (handled < 0) handled = HitRotationRadius(scene, view);
+  if (handled < 0) handled = HitRotationCircle(scene, view).index;
+  if (handled >= 0) {
+    MakePrimary(doc_, sel_, handled);
+    emit SelectionChanged();
+  } else if (const ObjectHit hit = HitObject(scene, view); hit.Hit()) {
+    PressObject(hit, mods);
+  } else if (!OnSlideRightEdge(scene, view) && !OnSlideBottomEdge(scene, view)) {
+    ::DeselectAll(doc_, doc_.Header().CurSlide, sel_);
+    emit SelectionChanged();
+  }
+  console.PressedElsewhere();
+  consoleShown_ = console.shown;
+  consoleActive_ = false;
+  Redraw();
+}
+
+void CMiradoView::PressObject(const ObjectHit& hit, Qt::KeyboardModifiers mods) {
+  const bool sameEdge = hit.index == sel_.primary && hit.vertex == kEdge && hit.edgeA == sel_.edgeA &&
+                        hit.edgeB == sel_.edgeB;
+  if (sameEdge) return;  // the edge drag starts here
+  ClickSelect(doc_, doc_.Header().CurSlide, sel_, hit.index, mods & Qt::ControlModifier,
+              mods & Qt::ShiftModifier);
+  if (sel_.primary == hit.index) {
+    sel_.vertex = hit.vertex;
+    sel_.edgeA = hit.edgeA;
+    sel_.edgeB = hit.edgeB;
+  }
+  emit SelectionChanged();
 }
 
 void CMiradoView::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_PageDown: StepSlide(1); break;
     case Qt::Key_PageUp: StepSlide(-1); break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      if (TabSelect(doc_, doc_.Header().CurSlide, sel_, event->key() == Qt::Key_Backtab)) {
+        emit SelectionChanged();
+        Redraw();
+      }
+      break;
     default: QAbstractScrollArea::keyPressEvent(event);
   }
+}
+
+// Tab belongs to the selection, not to the focus chain.
+bool CMiradoView::focusNextPrevChild(bool) { return false; }
+
+void CMiradoView::OpenContextMenu(QPoint client, QPoint global) {
+  StopHover();
+  const QPoint view = client + ScrollPos();
+  rightClick_ = view;
+  const HitScene scene = Scene();
+  const bool onConsole = HitConsole(Console().centre, client) != ConsolePart::None;
+  const ObjectHit hit = onConsole ? ObjectHit{} : HitObject(scene, view);
+  const SubMenu sub = ChooseSubMenu(doc_, onConsole, hit, InsideSlide(scene, view));
+  const int slide = doc_.Header().CurSlide;
+  if (onConsole && !consoleShown_) {
+    consoleShown_ = true;
+    Redraw();
+  } else if (!hit.Hit()) {
+    DeselectAll();
+  } else {
+    if (!doc_.View(hit.index).Selected) ::DeselectAll(doc_, slide, sel_);
+    MakePrimary(doc_, sel_, hit.index);
+    sel_.vertex = hit.vertex;
+    sel_.edgeA = hit.edgeA;
+    sel_.edgeB = hit.edgeB;
+    emit SelectionChanged();
+    Redraw();
+  }
+  if (sub == SubMenu::None) return;
+
+  QMenu menu(this);
+  const MenuContext ctx{doc_, slide, sel_, ClipboardHasContent(), transPicking_};
+  FillContextMenu(menu, sub, ctx, [this](int id) { return MenuCommandAvailable(id); });
+  const QPoint at(global.x() - menu.sizeHint().width() / 2, global.y());
+  if (QAction* chosen = menu.exec(at)) RunMenuCommand(chosen->data().toInt());
+}
+
+bool CMiradoView::MenuCommandAvailable(int id) const {
+  return (id >= ID_ZOOM_100 && id <= ID_CONSOLE_ALWAYS) || id == ID_SELECT_ALL;
+}
+
+void CMiradoView::RunMenuCommand(int id) {
+  DocHeader& h = doc_.Header();
+  switch (id) {
+    case ID_ZOOM_100: case ID_ZOOM_200: case ID_ZOOM_300: case ID_ZOOM_400:
+      ChangeZoom(static_cast<float>(id - ID_ZOOM_100 + 1));
+      break;
+    case ID_ZOOM_FIT: ChangeZoom(FitZoom(viewport()->size(), h.SlideW, h.SlideH)); break;
+    case ID_CONSOLE_TOP_LEFT:
+      h.ConsoleX = h.ConsoleY = 79;
+      consoleShown_ = true;
+      Redraw();
+      emit Modified();
+      break;
+    case ID_CONSOLE_ALWAYS:
+      h.ConsoleAlways = h.ConsoleAlways ? 0 : 1;
+      consoleShown_ = h.ConsoleAlways != 0;
+      Redraw();
+      emit Modified();
+      break;
+    case ID_SELECT_ALL:
+      SelectAll(doc_, h.CurSlide, sel_);
+      emit SelectionChanged();
+      Redraw();
+      break;
+    default: break;
+  }
+}
+
+void CMiradoView::StartHover(int object) {
+  if (object == hover_.Object() || hoverTurns_ <= 0) return;
+  StopHover();
+  const ObjectViewState& v = doc_.View(object);
+  hover_.Start(object, HoverBox(Bounds{v.left, v.top, v.right, v.bottom}), hoverTurns_,
+               QRandomGenerator::global()->bounded(359));
+  hoverTimer_.start();
+}
+
+void CMiradoView::StopHover() {
+  if (!hover_.Active()) return;
+  viewport()->update(hover_.Area().translated(-ScrollPos()));
+  hover_.Stop();
+  hoverTimer_.stop();
+}
+
+void CMiradoView::HoverTick() {
+  const QRect area = hover_.Area().translated(-ScrollPos());
+  if (!hover_.Step()) hoverTimer_.stop();
+  viewport()->update(area);
 }
 
 void CMiradoView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollRange();
+  Redraw();
 }
 
-void CMiradoView::scrollContentsBy(int, int) { viewport()->update(); }
+void CMiradoView::scrollContentsBy(int, int) {
+  StopHover();
+  Redraw();
+}

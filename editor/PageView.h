@@ -1,20 +1,33 @@
 // The editing view: the current slide at the document's zoom in a scrollable
 // area, painted through one screen-sized back buffer, with the zoom console.
+// It knows what lies under the pointer and turns that into a cursor, a guide
+// text, a selection change or a context menu; the logic lives in HitTest,
+// PointerGuide, Selection, ContextMenus and ConsoleControl.
 #pragma once
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QTimer>
+#include <functional>
 
+#include "editor/ConsoleControl.h"
+#include "editor/ContextMenus.h"
+#include "editor/Cursors.h"
+#include "editor/HoverHighlight.h"
+#include "editor/PointerGuide.h"
+#include "editor/Selection.h"
 #include "render/RenderContext.h"
 
 class Document;
+class QMenu;
 
 class CMiradoView : public QAbstractScrollArea {
   Q_OBJECT
  public:
   explicit CMiradoView(Document& doc, QWidget* parent = nullptr);
 
-  // After the document was replaced or its size or zoom changed.
+  // After the document was created, opened or saved, or its size or zoom
+  // changed; the selection stays only while its primary is still selected.
   void DocumentChanged();
   // Moves to the slide `delta` away, within the document.
   void StepSlide(int delta);
@@ -22,20 +35,74 @@ class CMiradoView : public QAbstractScrollArea {
   void OnDraw(QImage& target);
 
   const EditOverlay& Overlay() const { return overlay_; }
+  const SelectionState& Selection() const { return sel_; }
+  ConsoleState Console() const;
+  // The last right-click point, view pixels.
+  QPoint RightClickPoint() const { return rightClick_; }
+
+  // The operation guide in the status bar, and the hover highlight's turns and speed.
+  void SetGuideOn(bool on) { guideOn_ = on; }
+  void SetHoverAnimation(int turns, int speed);
+
+  // The zoom, clamped to 0.08..4.0; the scroll area and the console follow.
+  void ChangeZoom(float zoom);
+  void DeselectAll();
+  // What the pointer at `client` shows now.
+  PointerReport Classify(QPoint client) const;
+
+ signals:
+  void PositionChanged(const QString& text);  // "x, y" in slide units, or empty
+  void GuideChanged(const QString& text);     // the operation guide, or empty
+  void SelectionChanged();
+  void Modified();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void UpdateScrollRange();
   QPoint ScrollPos() const;
+  HitScene Scene() const;
+  void Redraw();
+  void ApplyPointer(const PointerReport& report, QPoint client);
+  void PressLeft(QPoint client, Qt::KeyboardModifiers mods);
+  void PressObject(const ObjectHit& hit, Qt::KeyboardModifiers mods);
+  void OpenContextMenu(QPoint client, QPoint global);
+  void RunMenuCommand(int id);
+  bool MenuCommandAvailable(int id) const;
+  void StartHover(int object);
+  void StopHover();
+  void HoverTick();
 
   Document& doc_;
   EditOverlay overlay_;
+  SelectionState sel_;
+  bool consoleShown_ = false;
+  bool consoleActive_ = false;
+  bool transPicking_ = false;
+  bool guideOn_ = true;
+  int hoverTurns_ = 3;
+  QPoint rightClick_;
+  QString position_;
+  QString tip_;
+  bool redraw_ = true;
   QImage backBuffer_;
   QImage dial_, digits_, console_;
   float consoleZoom_ = -1;
+  CursorSet cursors_;
+  HoverHighlight hover_;
+  QTimer hoverTimer_;
 };
+
+// Fills `menu` with the items of `sub`, checked and greyed by their states;
+// an item whose command is not `available` is present but disabled.
+void FillContextMenu(QMenu& menu, SubMenu sub, const MenuContext& ctx,
+                     const std::function<bool(int)>& available);
