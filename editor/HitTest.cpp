@@ -167,13 +167,6 @@ double EdgeReach(int futosa, float zoom) {
   return std::max(futosa * static_cast<double>(zoom), kMinEdgeReach / static_cast<double>(zoom));
 }
 
-int BoundingMargin(const ObjectRecord& rec) {
-  int ends = 0;
-  for (const LineEnd& e : rec.Ends)
-    if (e.EndStyle != 0) ends += std::max(2 * e.EndLen, 2 * e.EndSize);
-  return (rec.Futosa + ends + 40) / 2;
-}
-
 std::array<QPoint, 8> TextBoxHandles(const Bounds& b) {
   return CMathSub::RectPoints(Bounds{b.left - 2, b.top - 2, b.right + 2, b.bottom + 5 + 2});
 }

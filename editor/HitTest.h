@@ -69,10 +69,6 @@ ObjectHit HitObject(const HitScene& scene, QPoint p);
 // `futosa`: the line width × zoom, but never less than kMinEdgeReach view pixels.
 double EdgeReach(int futosa, float zoom);
 
-// Half of the line width, both line ends and 40 (slide units): how far the
-// object's drawing may reach beyond its outline.
-int BoundingMargin(const ObjectRecord& rec);
-
 // The handle points of the in-place text editor over `bounds` (view pixels):
 // the box is the bounds with 5 added below, the points are those of the box
 // inflated by 2. The hit returns the handle, or -1.

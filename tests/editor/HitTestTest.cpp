@@ -171,16 +171,6 @@ TEST_F(HitTest, ObjectsOfOtherSlidesAreNeverHit) {
   EXPECT_EQ(HitResizeHandle(Scene(0), {200, 200}).index, -1);
 }
 
-TEST(BoundingMargin, CountsLineWidthAndStyledEndsOnly) {
-  ObjectRecord r{};
-  r.Futosa = 3;
-  r.Ends[0].EndStyle = 1;
-  r.Ends[0].EndLen = 5;
-  r.Ends[0].EndSize = 7;
-  r.Ends[1].EndLen = 100;  // no style: the end draws nothing
-  EXPECT_EQ(BoundingMargin(r), (3 + 14 + 40) / 2);
-}
-
 TEST(TextBoxHandles, SitAroundTheBoxWithFiveBelow) {
   const Bounds b{100, 100, 200, 150};
   const auto h = TextBoxHandles(b);

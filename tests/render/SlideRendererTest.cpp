@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "RenderFixtures.h"
+#include "render/FigurePipeline.h"
 #include "render/outline/Outline.h"
 #include "tests/outline/OutlineFixtures.h"
 #include "render/gdi/Dc.h"
@@ -84,6 +85,16 @@ TEST_F(SlideRendererTest, AnImageWithoutAPictureIsNotDrawn) {
 }  // namespace
 
 namespace {
+
+TEST(FigureMargin, CountsLineWidthAndStyledEndsOnly) {
+  ObjectRecord r{};
+  r.Futosa = 3;
+  r.Ends[0].EndStyle = 1;
+  r.Ends[0].EndLen = 5;
+  r.Ends[0].EndSize = 7;
+  r.Ends[1].EndLen = 100;  // no style: the end draws nothing
+  EXPECT_EQ(FigureMargin(r), (3 + 14 + 40) / 2);
+}
 
 // Every kind the factory makes draws its own outline: something inside the
 // rotated bounds of its vertices, nothing beyond them and the pen.
