@@ -8,6 +8,7 @@
 #include "editor/Selection.h"
 
 class Document;
+struct ObjectRecord;
 
 // Command identifiers of the context menus.
 enum MenuCommand : int {

@@ -10,7 +10,6 @@
 #include "render/outline/MathSub.h"
 
 class Document;
-struct ObjectRecord;
 
 // The document as the hit tests see it.
 struct HitScene {
