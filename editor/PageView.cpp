@@ -55,6 +55,12 @@ QPoint CMiradoView::ScrollPos() const {
   return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
+void CMiradoView::SelectNewObject(int index) {
+  doc_.View(index).Selected = 1;
+  overlay_.primary = index;
+  viewport()->update();
+}
+
 void CMiradoView::StepSlide(int delta) {
   DocHeader& h = doc_.Header();
   const int next = std::clamp(h.CurSlide + delta, 0, std::max(0, h.SlideCount - 1));

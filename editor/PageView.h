@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
+#include "editor/factory/MakeObj.h"
 #include "render/RenderContext.h"
 
 class Document;
@@ -22,6 +23,11 @@ class CMiradoView : public QAbstractScrollArea {
   void OnDraw(QImage& target);
 
   const EditOverlay& Overlay() const { return overlay_; }
+
+  // For the object factory: the visible part of the view, and the object it
+  // just created, which becomes the selected primary object.
+  ViewArea VisibleArea() const { return {ScrollPos(), viewport()->size()}; }
+  void SelectNewObject(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
