@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DocumentInfo.h"
 #include "app/MiradoDoc.h"
+#include "app/SamplePresentation.h"
 #include "app/store/Messages.h"
 #include "core/Document.h"
 #include "render/SlideRenderer.h"
@@ -18,6 +19,7 @@ int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   }
   StderrMessageSink sink(err);
   ScopedMessageSink scope(sink);
+  if (!cl.makeSamplePath.isEmpty()) return SaveSamplePresentation(cl.makeSamplePath) ? 0 : 1;
   Document doc;
   if (!doc.IsUsable()) return 1;
   CMiradoDoc file(doc);

@@ -1,4 +1,5 @@
-// The options that run without a window: --help, --version, --info, --save-as.
+// The options that run without a window: --help, --version, --info, --save-as,
+// --render-slide, --make-sample.
 #pragma once
 
 #include <cstdio>

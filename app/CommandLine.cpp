@@ -15,6 +15,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (a == "--save-as") {
       if (i + 1 >= arguments.size()) cl.error = "--save-as needs the path to save to";
       else cl.saveAsPath = arguments[++i];
+    } else if (a == "--make-sample") {
+      if (i + 1 >= arguments.size()) cl.error = "--make-sample needs the path to write";
+      else cl.makeSamplePath = arguments[++i];
     } else if (a == "--render-slide" || a == "--zoom" || a == "--out") {
       const QString value = i + 1 < arguments.size() ? arguments[++i] : QString();
       bool ok = !value.isEmpty();
@@ -31,11 +34,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.error = QString("only one document can be opened: %1").arg(a);
     }
   }
-  const int batchModes = cl.info + cl.show + !cl.saveAsPath.isEmpty() + (cl.renderSlide > 0);
-  if (cl.error.isEmpty() && batchModes > 0 && cl.document.isEmpty())
+  const int documentModes = cl.info + cl.show + !cl.saveAsPath.isEmpty() + (cl.renderSlide > 0);
+  const bool sample = !cl.makeSamplePath.isEmpty();
+  if (cl.error.isEmpty() && documentModes > 0 && cl.document.isEmpty())
     cl.error = "this option needs a document: FILE.tvl";
-  if (cl.error.isEmpty() && batchModes > 1)
-    cl.error = "--info, --show, --save-as and --render-slide cannot be used together";
+  if (cl.error.isEmpty() && documentModes + sample > 1)
+    cl.error = "--info, --show, --save-as, --render-slide and --make-sample cannot be used together";
+  if (cl.error.isEmpty() && sample && !cl.document.isEmpty())
+    cl.error = "--make-sample opens no document";
   if (cl.error.isEmpty() && cl.renderSlide > 0 && cl.outPath.isEmpty())
     cl.error = "--render-slide needs --out FILE.png";
   return cl;
@@ -48,6 +54,7 @@ QString HelpText() {
       "       Tessaly --info FILE.tvl\n"
       "       Tessaly --save-as OUT.tvl IN.tvl\n"
       "       Tessaly --render-slide N [--zoom Z] --out FILE.png IN.tvl\n"
+      "       Tessaly --make-sample OUT.tvl\n"
       "\n"
       "Slide-show authoring. With a file, opens it; without, starts a new document.\n"
       "\n"
@@ -61,6 +68,7 @@ QString HelpText() {
       "  --render-slide N         render slide N (from 1) as a PNG file, as a show or\n"
       "  --zoom Z                 an export would draw it, at zoom Z (default 1)\n"
       "  --out FILE.png           where --render-slide writes\n"
+      "  --make-sample OUT.tvl    write the sample presentation\n"
       "  -h, --help               show this help and exit\n"
       "  -v, --version            show the version and exit\n");
 }

@@ -13,13 +13,17 @@ struct CommandLine {
   int renderSlide = 0;  // --render-slide N (1-based) --zoom Z --out FILE.png IN
   float zoom = 1.0f;
   QString outPath;
+  QString makeSamplePath;  // --make-sample OUT: write the sample presentation
   QString error;       // set when the arguments cannot be understood
   QString document;    // the .tvl file to open
 
   // Options that work without a window.
   bool Batch() const {
-    return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 || !error.isEmpty();
+    return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 ||
+           !makeSamplePath.isEmpty() || !error.isEmpty();
   }
+  // Batch options that draw text, so need fonts.
+  bool NeedsFonts() const { return renderSlide > 0 || !makeSamplePath.isEmpty(); }
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 
+#include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
 #include "app/ShowCommands.h"
@@ -31,6 +32,10 @@ FileDialogs FileDialogs::Standard() {
   d.saveAs = [](QWidget* owner, const QString& suggested) {
     return QFileDialog::getSaveFileName(owner, QString::fromUtf8("名前を付けて保存"), suggested,
                                         kFilter);
+  };
+  d.openPicture = [](QWidget* owner) {
+    return QFileDialog::getOpenFileName(owner, QString::fromUtf8("追加するイメージを指定"), QString(),
+                                        QString::fromUtf8("イメージファイル(jpg, jpeg, gif, bmp) (*.jpg *.jpeg *.gif *.bmp)"));
   };
   return d;
 }
@@ -78,6 +83,8 @@ void MainWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   FillRecentFiles();
+  AddInsertMenu(menuBar(), {doc_, *view_, dialogs_.openPicture, StandardFactoryDialogs(this),
+                            [this] { setWindowModified(doc_.IsModified()); }, this});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE});

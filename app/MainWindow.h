@@ -17,6 +17,7 @@ class QMenu;
 struct FileDialogs {
   std::function<QString(QWidget*)> open;
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
+  std::function<QString(QWidget*)> openPicture;  // a picture to insert
   static FileDialogs Standard();
 };
 

@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   const CommandLine cl = ParseCommandLine(args);
-  if (cl.Batch() && cl.renderSlide > 0) {
+  if (cl.Batch() && cl.NeedsFonts()) {
     // Drawing text needs fonts, so a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication gui(argc, argv);

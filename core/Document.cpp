@@ -133,7 +133,7 @@ std::int32_t Document::NextObjNo() const {
 
 bool Document::HasRoomFor(int count, QWidget* owner) const {
   if (IsUsable() && count <= kMaxObjects - ObjCount()) return true;
-  ShowMessage(kMsgTooManyObjects, owner);
+  ShowMessage(kMsgTooManyObjects, owner, QString(), MsgStyle::Info);
   return false;
 }
 

@@ -107,6 +107,12 @@ ConsoleState CMiradoView::Console() const {
   return ConsoleState::Of(doc_.Header(), consoleShown_, consoleActive_);
 }
 
+void CMiradoView::SelectNewObject(int index) {
+  MakePrimary(doc_, sel_, index);
+  emit SelectionChanged();
+  Redraw();
+}
+
 void CMiradoView::Redraw() {
   redraw_ = true;
   viewport()->update();

@@ -16,6 +16,7 @@
 #include "editor/HoverHighlight.h"
 #include "editor/PointerGuide.h"
 #include "editor/Selection.h"
+#include "editor/factory/MakeObj.h"
 #include "render/RenderContext.h"
 
 class Document;
@@ -50,11 +51,17 @@ class CMiradoView : public QAbstractScrollArea {
   // What the pointer at `client` shows now.
   PointerReport Classify(QPoint client) const;
 
+  // For the object factory: the visible part of the view, and the object it
+  // just created, which becomes the selected primary object.
+  ViewArea VisibleArea() const { return {ScrollPos(), viewport()->size()}; }
+  void SelectNewObject(int index);
+
  signals:
   void PositionChanged(const QString& text);  // "x, y" in slide units, or empty
   void GuideChanged(const QString& text);     // the operation guide, or empty
   void SelectionChanged();
   void Modified();
+
 
  protected:
   void paintEvent(QPaintEvent* event) override;

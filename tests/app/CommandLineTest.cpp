@@ -18,4 +18,15 @@ TEST(CommandLine, RefusesUnknownOptionsAndASecondDocument) {
   EXPECT_FALSE(ParseCommandLine({"Tessaly", "a.tvl", "b.tvl"}).error.isEmpty());
 }
 
+TEST(CommandLine, MakeSampleTakesAnOutputAndNoDocument) {
+  const CommandLine sample = ParseCommandLine({"Tessaly", "--make-sample", "out.tvl"});
+  EXPECT_EQ(sample.makeSamplePath, "out.tvl");
+  EXPECT_TRUE(sample.error.isEmpty());
+  EXPECT_TRUE(sample.Batch());
+  EXPECT_TRUE(sample.NeedsFonts());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--make-sample"}).error.isEmpty());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--make-sample", "out.tvl", "in.tvl"}).error.isEmpty());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--make-sample", "out.tvl", "--info", "in.tvl"}).error.isEmpty());
+}
+
 }  // namespace

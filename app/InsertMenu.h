@@ -1,0 +1,33 @@
+// The 挿入 (insert) menu: the object gallery's items by their gallery names,
+// in the gallery's groups, until the ribbon exists. A new object appears
+// selected at the centre of the visible part of the slide.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "editor/factory/MakeObj.h"
+
+class CMiradoDoc;
+class CMiradoView;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+struct InsertTarget {
+  CMiradoDoc& doc;
+  CMiradoView& view;
+  std::function<QString(QWidget*)> openPicture;  // an empty path when cancelled
+  FactoryDialogs dialogs;
+  std::function<void()> changed;  // after an object was added
+  QWidget* owner = nullptr;
+};
+
+// The dialogs of the factory as the user sees them.
+FactoryDialogs StandardFactoryDialogs(QWidget* owner);
+
+QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target);
+
+// What choosing gallery item `request` does; true when an object was added.
+// The picture item asks for a JPEG, GIF or BMP file first.
+bool InsertGalleryItem(const InsertTarget& target, int request);

@@ -1,0 +1,92 @@
+// The object factory: every new object enters the document here, filled
+// from the user's stored defaults, with its default outline.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/store/Settings.h"
+#include "editor/factory/ObjDefaults.h"
+#include "editor/factory/VertexCount.h"
+
+class Document;
+class Picture;
+class QWidget;
+struct DocHeader;
+
+// The visible part of the editing view: its client size and scroll position.
+struct ViewArea {
+  QPoint scroll;
+  QSize client;
+};
+
+// A request at this point goes to the centre of the visible part of the slide.
+inline constexpr QPoint kViewCentre(0, 0);
+
+// What a new object carries besides its kind.
+struct ObjectContent {
+  QString text;
+  std::shared_ptr<const Picture> picture;  // image objects only
+  COLORREF transparent = kNoColor;
+  QSize pictureSize;  // pixels
+};
+
+// What BuildObject makes: class, kind, outline variant, vertex count, and
+// whether fill and line start without colour.
+struct ObjectShape {
+  std::uint16_t objClass = 0;
+  std::uint16_t kind = 0;
+  int variant = 0;
+  int n = 0;
+  bool noColour = false;
+};
+
+// The questions the factory asks; tests answer them without a window.
+struct FactoryDialogs {
+  // The vertex count of a regular polygon or star; nullopt when closed without OK.
+  std::function<std::optional<int>(const VertexCountAsk&)> askVertexCount;
+};
+
+class CMakeObj {
+ public:
+  using DefaultsSource = std::function<ObjDefaults()>;
+
+  explicit CMakeObj(Document& doc, FactoryDialogs dialogs = {},
+                    DefaultsSource defaults = &ObjDefaults::FromStore, QWidget* owner = nullptr);
+
+  // Creates the object of creation request 0..30 at `point` (editing-view
+  // pixels; kViewCentre for the centre of the slide's visible part in
+  // `area`). The selection is cleared first. Returns the index of the new,
+  // selected object; the caller makes it the view's primary object and marks
+  // the document modified. nullopt when nothing was created.
+  std::optional<int> CreateObject(int request, const ObjectContent& content, QPoint point,
+                                  const ViewArea& area);
+
+  // Appends one object of `shape` on the current slide at `point`
+  // (editing-view pixels), every attribute from the defaults. nullopt, with
+  // the table unchanged, when the table is full (30163), an image has no
+  // picture or no size, or the outline cannot be built.
+  std::optional<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
+
+ private:
+  std::optional<int> AskVertexCount(bool star);
+  void ClearSelection();
+
+  Document& doc_;
+  FactoryDialogs dialogs_;
+  DefaultsSource defaults_;
+  QWidget* owner_;
+};
+
+// The centre of the visible part of the slide, in editing-view pixels.
+QPoint VisibleSlideCentre(const DocHeader& header, const ViewArea& area);
+
+// The size a picture of `picture` pixels is inserted at on a slide of
+// `slide` units: unchanged when it fits; otherwise scaled to the width
+// `imageW`, or to the slide's height when that is the smaller ratio.
+QSize FitPicture(QSize picture, QSize slide, int imageW);
