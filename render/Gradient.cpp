@@ -88,22 +88,28 @@ void FillGradient(gdi::Dc& dc, const COLORREF (&colours)[kGradeColours], int pat
   }
 }
 
-std::optional<QImage> GradientForObject(const ObjectRecord& r, int w, int h) {
-  if (w <= 0 || h <= 0) return std::nullopt;
+std::optional<QImage> GradientForObject(const ObjectRecord& r, QSize size, QRect area) {
+  area &= QRect(QPoint(0, 0), size);
+  if (area.isEmpty()) return std::nullopt;
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) return std::nullopt;
+  image.fill(gdi::ToQRgb(gdi::kTransparentKey));  // patterns that paint nothing stay see-through
   if (r.GradeRound == 0) {
-    QImage image(w, h, QImage::Format_RGB32);
-    if (image.isNull()) return std::nullopt;
-    image.fill(gdi::ToQRgb(gdi::kTransparentKey));  // patterns that paint nothing stay see-through
-    gdi::Dc dc(image);
-    FillGradient(dc, r.refGrade, r.GradePattern, image.rect());
+    // Painted through a view of the area alone; the ramps keep the whole picture's geometry.
+    QImage view(image.bits() + area.y() * image.bytesPerLine() + area.x() * 4, area.width(), area.height(),
+                image.bytesPerLine(), QImage::Format_RGB32);
+    gdi::Dc dc(view);
+    dc.SetWindowOrg(area.topLeft());
+    FillGradient(dc, r.refGrade, r.GradePattern, QRect(QPoint(0, 0), size));
     return image;
   }
-  // The square is painted and turned only where the w x h cut-out at its centre looks.
+  // The square is painted and turned only where the cut-out at its centre looks.
+  const int w = size.width(), h = size.height();
   const int s = static_cast<int>(1.5 * std::max(w, h));
   const gdi::Rotation rotation(QSize(s, s), r.Angle);
   if (!rotation.Fits()) return std::nullopt;
   const QSize turned = rotation.ResultSize();
-  const QRect part((turned.width() - w) / 2, (turned.height() - h) / 2, w, h);
+  const QRect part = area.translated((turned.width() - w) / 2, (turned.height() - h) / 2);
   const QRect window = rotation.SourceWindow(part);
   QImage square(window.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   if (square.isNull()) return std::nullopt;
@@ -113,7 +119,10 @@ std::optional<QImage> GradientForObject(const ObjectRecord& r, int w, int h) {
     dc.SetWindowOrg(window.topLeft());
     FillGradient(dc, r.refGrade, r.GradePattern, QRect(0, 0, s, s));
   }
-  QImage image = rotation.Part(square, window, part, gdi::kTransparentKey);
-  if (image.isNull()) return std::nullopt;
+  const QImage cut = rotation.Part(square, window, part, gdi::kTransparentKey);
+  if (cut.isNull()) return std::nullopt;
+  for (int y = 0; y < cut.height(); ++y)
+    std::copy_n(reinterpret_cast<const QRgb*>(cut.constScanLine(y)), cut.width(),
+                reinterpret_cast<QRgb*>(image.scanLine(area.y() + y)) + area.x());
   return image;
 }

@@ -25,7 +25,8 @@ std::array<QPoint, kGradeColours> ReferencePoints(QRect rect);
 // Paints rect with the pattern; an unknown pattern paints nothing.
 void FillGradient(gdi::Dc& dc, const COLORREF (&colours)[kGradeColours], int pattern, QRect rect);
 
-// The object's gradient for a w x h buffer: painted upright, or, when it turns with the
-// object, painted on a larger square, turned by the object's angle and cut out at its
-// centre. Nothing when the picture cannot be made.
-std::optional<QImage> GradientForObject(const ObjectRecord& r, int w, int h);
+// The object's gradient for a buffer of `size`: painted upright, or, when it turns with the
+// object, painted on a square 1.5 times the larger side, turned by the object's angle and
+// cut out at its centre. Only `area` is painted (the faces lie inside it); the rest stays
+// the transparency key. Nothing when the picture cannot be made.
+std::optional<QImage> GradientForObject(const ObjectRecord& r, QSize size, QRect area);

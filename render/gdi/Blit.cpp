@@ -46,6 +46,32 @@ std::vector<std::pair<int, int>> MapAxis(Axis dst, Axis src, int dstSize, int sr
   return map;
 }
 
+// Pixel for pixel, as MapAxis maps equal extents, without the tables.
+void CopyUnscaled(QImage& surface, Axis dx, Axis dy, const QImage& src, Axis sx, Axis sy,
+                  std::optional<QRgb> key) {
+  // The destination pixels inside the surface whose source pixels lie inside the source.
+  const std::int64_t x0 = std::max({std::int64_t{0}, dx.start, dx.start - sx.start});
+  const std::int64_t x1 = std::min({std::int64_t{surface.width()}, dx.start + dx.extent,
+                                    dx.start - sx.start + src.width()});
+  const std::int64_t y0 = std::max({std::int64_t{0}, dy.start, dy.start - sy.start});
+  const std::int64_t y1 = std::min({std::int64_t{surface.height()}, dy.start + dy.extent,
+                                    dy.start - sy.start + src.height()});
+  if (x0 >= x1 || y0 >= y1) return;
+  const std::int64_t shiftX = sx.start - dx.start, shiftY = sy.start - dy.start;
+  for (std::int64_t y = y0; y < y1; ++y) {
+    const QRgb* from = ConstRow(src, static_cast<int>(y + shiftY)) + shiftX;
+    QRgb* to = Row(surface, static_cast<int>(y));
+    if (key) {
+      for (std::int64_t x = x0; x < x1; ++x) {
+        const QRgb p = Opaque(from[x]);
+        if (p != *key && p != kNoColorPixel) to[x] = p;
+      }
+    } else {
+      for (std::int64_t x = x0; x < x1; ++x) to[x] = Opaque(from[x]);
+    }
+  }
+}
+
 // Copies with an optional key; the no-colour pixel never passes a keyed copy.
 void Copy(Dc& dc, Axis dx, Axis dy, const QImage& source, Axis sx, Axis sy, std::optional<QRgb> key) {
   if (dx.extent == 0 || dy.extent == 0 || sx.extent == 0 || sy.extent == 0 || source.isNull()) return;
@@ -59,6 +85,10 @@ void Copy(Dc& dc, Axis dx, Axis dy, const QImage& source, Axis sx, Axis sy, std:
 
   dx.start -= dc.WindowOrg().x();
   dy.start -= dc.WindowOrg().y();
+  if (dx.extent > 0 && dy.extent > 0 && dx.extent == sx.extent && dy.extent == sy.extent) {
+    CopyUnscaled(surface, dx, dy, src, sx, sy, key);
+    return;
+  }
   const auto cols = MapAxis(dx, sx, surface.width(), src.width());
   const auto rows = MapAxis(dy, sy, surface.height(), src.height());
   for (const auto& [y, srcY] : rows) {

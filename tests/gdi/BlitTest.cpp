@@ -1,6 +1,8 @@
 // BitBlt, StretchBlt and TransparentBlt: clipping, nearest neighbour, mirroring, keys.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "GdiFixtures.h"
 #include "render/gdi/Blit.h"
 
@@ -138,6 +140,37 @@ TEST(Blit, SourcesInOtherFormatsAreRead) {
   gdi::Dc dc(image);
   gdi::BitBlt(dc, 0, 0, 2, 2, Quad().convertToFormat(QImage::Format_RGB888), 0, 0);
   EXPECT_EQ(Picture(image, kLegend), Rows({"rg", "b#"}));
+}
+
+// Unscaled keyed copies, clipped on every side and with a window origin: each destination
+// pixel takes the source pixel at the same offset, the key left out.
+TEST(TransparentBlt, UnscaledCopiesMatchPixelForPixel) {
+  std::mt19937 random(3);
+  std::uniform_int_distribution<int> pos(-12, 12), size(1, 14), colour(0, 3);
+  const COLORREF palette[] = {kRed, kGreen, kBlue, gdi::kTransparentKey};
+  for (int round = 0; round < 300; ++round) {
+    QImage src = Blank(10, 8);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 10; ++x) gdi::Row(src, y)[x] = gdi::ToQRgb(palette[colour(random)]);
+    QImage dst = Blank(9, 7, kBlack);
+    gdi::Dc dc(dst);
+    const QPoint origin(pos(random) / 3, pos(random) / 3);
+    dc.SetWindowOrg(origin);
+    const QRect to(pos(random), pos(random), size(random), size(random));
+    const QPoint from(pos(random), pos(random));
+    gdi::TransparentBlt(dc, to, src, QRect(from, to.size()), gdi::kTransparentKey);
+    for (int y = 0; y < dst.height(); ++y)
+      for (int x = 0; x < dst.width(); ++x) {
+        const QPoint view = QPoint(x, y) + origin;
+        const QPoint s = view - to.topLeft() + from;
+        COLORREF expected = kBlack;
+        if (to.contains(view) && src.rect().contains(s)) {
+          const COLORREF c = gdi::FromQRgb(gdi::ConstRow(src, s.y())[s.x()]);
+          if (c != gdi::kTransparentKey) expected = c;
+        }
+        ASSERT_EQ(gdi::FromQRgb(gdi::ConstRow(dst, y)[x]), expected) << "round " << round << " at " << x << "," << y;
+      }
+  }
 }
 
 }  // namespace
