@@ -37,10 +37,11 @@ void CastSilhouette(gdi::Dc& target, const QImage& silhouette, const ObjectRecor
   const QRgb white = gdi::ToQRgb(kWhite);
   const QRgb colour = gdi::ToQRgb(r.refKage);
   const QRgb key = gdi::ToQRgb(kTransKey);
-  for (int y = 0; y < shadow.height(); ++y) {
+  const int w = shadow.width(), h = shadow.height();
+  for (int y = 0; y < h; ++y) {
     const auto* from = reinterpret_cast<const QRgb*>(silhouette.constScanLine(y));
     auto* to = reinterpret_cast<QRgb*>(shadow.scanLine(y));
-    for (int x = 0; x < shadow.width(); ++x) {
+    for (int x = 0; x < w; ++x) {
       const QRgb p = gdi::Opaque(from[x]);
       to[x] = p == key || p == gdi::kNoColorPixel ? white : colour;
     }

@@ -64,17 +64,18 @@ QImage Rotation::Part(const QImage& src, QRect window, QRect part, COLORREF back
   const qsizetype bytesPerLine = src.bytesPerLine();
   // The column terms of the lookup, each computed as SourceAt computes it, so that every
   // sum below rounds exactly as the whole expression does.
-  std::vector<double> uCol(out.width()), vCol(out.width());
-  for (int x = 0; x < out.width(); ++x) {
+  const int outW = out.width(), outH = out.height();
+  std::vector<double> uCol(outW), vCol(outW);
+  for (int x = 0; x < outW; ++x) {
     const double px = x + part.x() + minX_;
     uCol[x] = 0.5 + px * cos_;
     vCol[x] = 0.5 + px * sin_;
   }
-  for (int y = 0; y < out.height(); ++y) {
+  for (int y = 0; y < outH; ++y) {
     QRgb* row = Row(out, y);
     const double py = y + part.y() + minY_;
     const double uRow = py * sin_, vRow = py * cos_;
-    for (int x = 0; x < out.width(); ++x) {
+    for (int x = 0; x < outW; ++x) {
       const double u = uCol[x] - uRow, v = vCol[x] + vRow;
       row[x] = fill;
       if (!(u > -1 && v > -1 && u < w && v < h)) continue;  // trunc would land outside
