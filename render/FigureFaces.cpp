@@ -73,12 +73,16 @@ bool FloodSeeds(gdi::Dc& dc, const FaceSeeds& seeds, Points p, COLORREF fill, co
   for (const auto& group : {std::span<const Seed>(seeds.interior), std::span<const Seed>(seeds.second)})
     for (const Seed& s : group)
       if (IsUsed(s) && !SeedPoint(s, p, size)) return false;
-  dc.SelectBrush(interior);
-  for (const Seed& s : seeds.interior)
-    if (IsUsed(s)) dc.FloodFill(SeedPoint(s, p, size)->x(), SeedPoint(s, p, size)->y(), fill);
-  dc.SelectBrush({second});
-  for (const Seed& s : seeds.second)
-    if (IsUsed(s)) dc.FloodFill(SeedPoint(s, p, size)->x(), SeedPoint(s, p, size)->y(), fill);
+  auto flood = [&](std::span<const Seed> group, const gdi::Brush& brush) {
+    dc.SelectBrush(brush);
+    for (const Seed& s : group) {
+      if (!IsUsed(s)) continue;
+      const QPoint at = *SeedPoint(s, p, size);
+      dc.FloodFill(at.x(), at.y(), fill);
+    }
+  };
+  flood(seeds.interior, interior);
+  flood(seeds.second, {second});
   return true;
 }
 
