@@ -97,7 +97,7 @@ void FloodEdgeSeeds(gdi::Dc& dc, const ObjectRecord& r, float zoom, Points p, CO
     dc.FloodFill((p[0].x() + p[1].x() + p[2].x()) / 3, (p[0].y() + p[1].y() + p[2].y()) / 3, fill);
     return;
   }
-  const int d = std::clamp(static_cast<int>(static_cast<float>(dc.Surface().width() / 50) * zoom), 3, 8);
+  const int d = std::clamp(ToView(dc.Surface().width() / 50, zoom), 3, 8);
   const int step = curved ? 3 : 1;
   const bool inward = (r.FlipH != 0) == (r.FlipV != 0);
   auto fillable = [&](QPoint s) {
@@ -145,10 +145,9 @@ COLORREF EffectiveFill(const ObjectRecord& r) {
 }
 
 void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx, Points outline,
-                QPoint origin) {
+                std::span<const PathPiece> path) {
   const COLORREF fill = EffectiveFill(r);
   if (r.ObjKind == objkind::Line || fill == kNoColor) return;
-  const std::vector<PathPiece> path = StrokePath(r, ctx.zoom, origin, true);
   const std::array<QPoint, kGradeColours> corners = ReferencePoints(buffer.Surface().rect());
   const COLORREF exterior = Ink(r.refLine);
 

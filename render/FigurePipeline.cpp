@@ -39,8 +39,11 @@ bool DrawFigure(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int 
   {
     gdi::Dc fig(buffer);
     fig.FillRect(buffer.rect(), kTransKey);
-    PaintFaces(fig, r, ctx, outline, origin);
-    StrokeFigure(fig, r, ctx, origin);
+    // Lines are stroked open through their vertices and have no faces.
+    const std::vector<PathPiece> path =
+        r.ObjKind == objkind::Line ? std::vector<PathPiece>{} : StrokePath(r, ctx.zoom, origin, true);
+    PaintFaces(fig, r, ctx, outline, path);
+    StrokeFigure(fig, r, ctx, outline, path);
   }
   CastFigureShadow(dc, buffer, r, ctx, origin);
   gdi::TransparentBlt(dc, QRect(origin, buffer.size()), buffer, buffer.rect(), kTransKey);

@@ -10,9 +10,9 @@
 
 namespace {
 
-void StrokeLine(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx, QPoint origin) {
-  std::vector<QPoint> points = RotatePoints(r, ctx.zoom);
-  for (QPoint& p : points) p -= origin;
+void StrokeLine(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx,
+                std::span<const QPoint> outline) {
+  const std::vector<QPoint> points(outline.begin(), outline.end());
   const std::vector<QPoint> pulled = PullBackArrowEnds(r, points, ctx.zoom);
   StrokeInput in;
   in.kind = objkind::Line;
@@ -27,11 +27,11 @@ void StrokeLine(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx
 
 }  // namespace
 
-void StrokeFigure(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx, QPoint origin) {
+void StrokeFigure(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx,
+                  std::span<const QPoint> outline, std::span<const PathPiece> path) {
   // A Line without a colour of its own may still show its ends.
-  if (r.ObjKind == objkind::Line) return StrokeLine(buffer, r, ctx, origin);
+  if (r.ObjKind == objkind::Line) return StrokeLine(buffer, r, ctx, outline);
   if (r.refLine == kNoColor) return;
-  const std::vector<PathPiece> path = StrokePath(r, ctx.zoom, origin, true);
   if (r.Futosa == 1) DrawPieces(buffer, path, SoftEdgePass(r.refLine, ctx.zoom));
   for (const StrokePass& pass : StrokePasses(r.LineStyle, r.Futosa, r.refLine, ctx.zoom))
     DrawPieces(buffer, path, pass);

@@ -7,6 +7,8 @@
 
 #include "app/store/Settings.h"
 
+struct PathPiece;
+
 struct ObjectRecord;
 struct RenderContext;
 namespace gdi {
@@ -19,12 +21,14 @@ COLORREF EffectiveFill(const ObjectRecord& r);
 
 // Paints the faces of a figure (not a Line) that has a fill into its buffer: solid,
 // gradient or character pattern, and the shaded faces of solid figures in the second
-// colour. `outline` is in buffer pixels; the buffer's top-left lies at `origin` in view
-// pixels. The exterior is left as the transparency key.
+// colour. `outline` (the drawn vertices) and `path` (the kind's closed stroke path) are in
+// buffer pixels. The exterior is left as the transparency key.
 void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx,
-                std::span<const QPoint> outline, QPoint origin);
-// Strokes the figure's outline with its line look; Lines get their decorated ends.
-void StrokeFigure(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx, QPoint origin);
+                std::span<const QPoint> outline, std::span<const PathPiece> path);
+// Strokes the figure's path with its line look; Lines are stroked open through `outline`
+// and get their decorated ends.
+void StrokeFigure(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx,
+                  std::span<const QPoint> outline, std::span<const PathPiece> path);
 // Strokes a closed outline (an image's frame) with the object's line look.
 void StrokeFrame(gdi::Dc& dc, const ObjectRecord& r, const RenderContext& ctx,
                  std::span<const QPoint> outline);

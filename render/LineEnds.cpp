@@ -7,6 +7,7 @@
 #include "core/Records.h"
 #include "render/LinePens.h"
 #include "render/gdi/Dc.h"
+#include "render/outline/Rotation.h"
 #include "render/outline/MathSub.h"
 
 namespace {
@@ -16,8 +17,6 @@ inline constexpr int Arrow = 1;
 inline constexpr int Circle = 2;
 inline constexpr int Square = 3;
 }  // namespace endstyle
-
-int Zoomed(int v, float zoom) { return static_cast<int>(static_cast<float>(v) * zoom); }
 
 // End k's vertex and its neighbour: vertex 0 and 1, or the last and the one before it.
 std::pair<int, int> EndIndices(int k, int n) { return k == 0 ? std::pair{0, 1} : std::pair{n - 1, n - 2}; }
@@ -31,7 +30,7 @@ int Toward(int from, int to, int reach, int length) {
 void DrawArrow(gdi::Dc& dc, const LineEnd& e, QPoint tip, QPoint base, float zoom) {
   const double g = CMathSub::Distance(tip, base);
   if (g == 0) return;
-  const double half = (Zoomed(e.EndSize, zoom) + 5) * 0.5;
+  const double half = (ToView(e.EndSize, zoom) + 5) * 0.5;
   const QPoint v(static_cast<int>(std::floor(half * (tip.y() - base.y()) / g)),
                  static_cast<int>(std::floor(half * -(tip.x() - base.x()) / g)));
   const QPoint head[3] = {base - v, tip, base + v};
@@ -46,8 +45,8 @@ void DrawArrow(gdi::Dc& dc, const LineEnd& e, QPoint tip, QPoint base, float zoo
 }
 
 void DrawBox(gdi::Dc& dc, const LineEnd& e, QPoint at, float zoom) {
-  const int hw = Zoomed(e.EndSize + 3, zoom);
-  const int hh = Zoomed(e.EndLen + 3, zoom);
+  const int hw = ToView(e.EndSize + 3, zoom);
+  const int hh = ToView(e.EndLen + 3, zoom);
   const int l = at.x() - hw, t = at.y() - hh, r = at.x() + hw, b = at.y() + hh;
   const bool circle = e.EndStyle == endstyle::Circle;
   if (e.refEnd != kNoColor) {
@@ -62,7 +61,7 @@ void DrawBox(gdi::Dc& dc, const LineEnd& e, QPoint at, float zoom) {
     for (const StrokePass& pass : passes) DrawClosed(dc, corners, pass);
     return;
   }
-  if (passes.size() == 1) passes.front().width = std::max(1, Zoomed(e.EndFutosa, zoom));
+  if (passes.size() == 1) passes.front().width = std::max(1, ToView(e.EndFutosa, zoom));
   dc.SelectBrush({kNoColor, true});
   for (const StrokePass& pass : passes) {
     dc.SelectPen({pass.style, pass.width, pass.colour});
@@ -84,7 +83,7 @@ std::vector<QPoint> PullBackArrowEnds(const ObjectRecord& r, std::vector<QPoint>
     const QPoint to = stored[next];
     const int length = CMathSub::Trunc(CMathSub::Distance(from, to));
     if (length == 0) continue;
-    const int reach = std::min(Zoomed(2 * e.EndLen + 8, zoom), length);
+    const int reach = std::min(ToView(2 * e.EndLen + 8, zoom), length);
     points[end] = QPoint(Toward(from.x(), to.x(), reach, length), Toward(from.y(), to.y(), reach, length));
   }
   return points;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "render/gdi/Dc.h"
+#include "render/outline/Rotation.h"
 
 namespace {
 
@@ -16,8 +17,6 @@ gdi::PenStyle PenStyleOf(int lineStyle) {
   }
 }
 
-int Zoomed(int v, float zoom) { return static_cast<int>(static_cast<float>(v) * zoom); }
-
 gdi::EndCap CapFor(std::size_t pointCount) {
   return pointCount == 1 || pointCount == 2 || pointCount == 4 ? gdi::EndCap::Square
                                                                 : gdi::EndCap::Round;
@@ -27,16 +26,16 @@ gdi::EndCap CapFor(std::size_t pointCount) {
 
 int OutlineWidth(int futosa, float zoom) {
   if (futosa == 0) return 2;
-  return std::max(1, Zoomed(futosa, zoom));
+  return std::max(1, ToView(futosa, zoom));
 }
 
 std::vector<StrokePass> StrokePasses(int lineStyle, int futosa, COLORREF colour, float zoom) {
   if (lineStyle != linestyle::Double) return {{PenStyleOf(lineStyle), OutlineWidth(futosa, zoom), colour}};
   const int t = std::max(1, futosa / 4);
   const int u = std::max(1, futosa / 2);
-  std::vector<StrokePass> passes{{gdi::PenStyle::Solid, std::max(1, Zoomed(t + 2 * u, zoom)), colour}};
+  std::vector<StrokePass> passes{{gdi::PenStyle::Solid, std::max(1, ToView(t + 2 * u, zoom)), colour}};
   // Always white, whatever lies under the figure.
-  if (const int inner = Zoomed(t, zoom); inner != 0)
+  if (const int inner = ToView(t, zoom); inner != 0)
     passes.push_back({gdi::PenStyle::Solid, inner, 0xFFFFFF});
   return passes;
 }
@@ -45,7 +44,7 @@ StrokePass SoftEdgePass(COLORREF colour, float zoom) {
   const int r = std::min(255, gdi::RedOf(colour) + 128);
   const int g = std::min(255, gdi::GreenOf(colour) + 128);
   const int b = std::min(255, gdi::BlueOf(colour) + 128);
-  return {gdi::PenStyle::Solid, std::max(1, Zoomed(2, zoom)), gdi::Rgb(r, g, b)};
+  return {gdi::PenStyle::Solid, std::max(1, ToView(2, zoom)), gdi::Rgb(r, g, b)};
 }
 
 void DrawPieces(gdi::Dc& dc, std::span<const PathPiece> pieces, const StrokePass& pass) {

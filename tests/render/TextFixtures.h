@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
+#include "core/base/MulDiv.h"
+
 namespace textfixtures {
 
 // A face the test machine has; the substitutes of the Windows faces are registered
@@ -21,8 +23,8 @@ inline QFont PixelFont(int px) {
   return font;
 }
 
-// The pixel height of `points` on a 96 dpi surface, rounded like MulDiv.
-inline int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
+// The pixel height of `points` on a 96 dpi surface.
+inline int PointsToPixels(int points) { return MulDiv(points, 96, 72); }
 
 inline QFontMetrics Metrics(const QFont& font) {
   static const QImage surface(1, 1, QImage::Format_RGB32);
