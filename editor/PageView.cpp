@@ -107,6 +107,11 @@ ConsoleState CMiradoView::Console() const {
   return ConsoleState::Of(doc_.Header(), consoleShown_, consoleActive_);
 }
 
+void CMiradoView::KeepConsole(const ConsoleState& console) {
+  consoleShown_ = console.shown;
+  consoleActive_ = console.active;
+}
+
 void CMiradoView::SelectNewObject(int index) {
   MakePrimary(doc_, sel_, index);
   emit SelectionChanged();
@@ -252,7 +257,8 @@ void CMiradoView::PressLeft(QPoint client, Qt::KeyboardModifiers mods) {
   if (const ConsolePart part = HitConsole(console.centre, client); part != ConsolePart::None) {
     if (part == ConsolePart::ZoomIn) ChangeZoom(StepZoom(doc_.Header().Zoom, 1));
     if (part == ConsolePart::ZoomOut) ChangeZoom(StepZoom(doc_.Header().Zoom, -1));
-    consoleShown_ = consoleActive_ = true;
+    console.PressedOnConsole();
+    KeepConsole(console);
     Redraw();
     return;
   }
@@ -275,8 +281,7 @@ void CMiradoView::PressLeft(QPoint client, Qt::KeyboardModifiers mods) {
     emit SelectionChanged();
   }
   console.PressedElsewhere();
-  consoleShown_ = console.shown;
-  consoleActive_ = false;
+  KeepConsole(console);
   Redraw();
 }
 

@@ -79,6 +79,7 @@ class CMiradoView : public QAbstractScrollArea {
   QPoint ScrollPos() const;
   HitScene Scene() const;
   void Redraw();
+  void KeepConsole(const ConsoleState& console);  // the states a press left
   void ApplyPointer(const PointerReport& report, QPoint client);
   void PressLeft(QPoint client, Qt::KeyboardModifiers mods);
   void PressObject(const ObjectHit& hit, Qt::KeyboardModifiers mods);
