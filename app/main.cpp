@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include "app/Batch.h"
 #include "app/CommandLine.h"
@@ -10,10 +11,20 @@
 #include "app/ShowCommands.h"
 #include "app/store/Messages.h"
 #include "core/Document.h"
+#include "editor/PageView.h"
 #include "app/store/StringTable.h"
 #include "core/base/Allocator.h"
 
 namespace {
+
+// Ends the program once the watched widget has painted: start-up timing.
+class QuitAfterPaint : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 // `--show FILE`: the document's production show without the main window.
 int RunShowOnly(const QString& path) {
@@ -55,6 +66,8 @@ int main(int argc, char* argv[]) {
 
   CMiradoApp theApp;
   if (!theApp.InitInstance(cl)) return 1;
+  QuitAfterPaint quitAfterPaint;
+  if (cl.quitAfterPaint) theApp.Frame()->View()->viewport()->installEventFilter(&quitAfterPaint);
   const int code = app.exec();
   theApp.ExitInstance();
   return code;
