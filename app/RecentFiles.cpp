@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 
 namespace {
 

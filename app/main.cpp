@@ -7,13 +7,14 @@
 #include "app/Batch.h"
 #include "app/CommandLine.h"
 #include "app/JapaneseUi.h"
+#include "app/MessageBoxSink.h"
 #include "app/MiradoApp.h"
 #include "app/ShowCommands.h"
-#include "app/store/Messages.h"
+#include "base/MessageSink.h"
 #include "core/Document.h"
-#include "editor/PageView.h"
-#include "app/store/StringTable.h"
-#include "core/base/Allocator.h"
+#include "editor/MiradoView.h"
+#include "base/StringTable.h"
+#include "base/Allocator.h"
 
 namespace {
 
@@ -29,7 +30,6 @@ class QuitAfterPaint : public QObject {
 // `--show FILE`: the document's production show without the main window.
 int RunShowOnly(const QString& path) {
   Document doc;
-  if (!doc.IsUsable()) return 1;
   CMiradoDoc file(doc);
   if (!file.OpenDocument(path, nullptr)) return 1;
   RunDocumentShow(doc, ShowMode::Production, nullptr);
@@ -61,6 +61,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(TESSALY_VERSION);
   QGuiApplication::setDesktopFileName(kAppUserModelId);
   InstallJapaneseUi(app);
+  MessageBoxSink boxes;
+  ScopedMessageSink messagesInBoxes(boxes);
 
   if (cl.show) return RunShowOnly(cl.document);
 

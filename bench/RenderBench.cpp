@@ -9,10 +9,10 @@
 #include <QImageWriter>
 
 #include "core/Document.h"
-#include "core/base/Allocator.h"
-#include "core/text/Cp932.h"
+#include "base/Allocator.h"
+#include "base/Cp932.h"
 #include "render/SlideRenderer.h"
-#include "render/outline/DefaultOutline.h"
+#include "geometry/DefaultOutline.h"
 #include "tests/render/RenderFixtures.h"
 #include "tests/support/ImageBytes.h"
 

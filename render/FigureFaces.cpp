@@ -11,7 +11,9 @@
 #include "render/LinePens.h"
 #include "render/RenderContext.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Outline.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
+#include "geometry/StrokePath.h"
 
 namespace {
 

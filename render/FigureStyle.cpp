@@ -6,7 +6,7 @@
 #include "render/LinePens.h"
 #include "render/RenderContext.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Outline.h"
+#include "geometry/StrokePath.h"
 
 namespace {
 

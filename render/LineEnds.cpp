@@ -7,8 +7,8 @@
 #include "core/Records.h"
 #include "render/LinePens.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Rotation.h"
-#include "render/outline/MathSub.h"
+#include "geometry/Rotation.h"
+#include "geometry/MathSub.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "render/gdi/Dc.h"
-#include "render/outline/Rotation.h"
+#include "geometry/Rotation.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "render/RenderContext.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Angles.h"
+#include "geometry/Angles.h"
 
 namespace {
 

@@ -6,13 +6,11 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "app/store/Messages.h"
+#include "base/MessageIds.h"
 #include "show/ClosingScreen.h"
 #include "show/ShowTime.h"
 
 namespace {
-
-constexpr int kMsgNoMemory = 30001;
 
 template <typename T, typename Base>
 Base& OwnOr(Base* given, std::unique_ptr<Base>& own) {
@@ -41,12 +39,10 @@ CShowDlg::~CShowDlg() {
   unsetCursor();
 }
 
-bool CShowDlg::Start(QRect screen) {
+Result<void> CShowDlg::Start(QRect screen) {
   switch (engine_.Prepare(screen.size())) {
-    case ShowEngine::Prepared::Ended: return false;
-    case ShowEngine::Prepared::OutOfMemory:
-      ShowMessage(kMsgNoMemory, parentWidget());
-      return false;
+    case ShowEngine::Prepared::Ended: return Failure{};
+    case ShowEngine::Prepared::OutOfMemory: return Failure{msg::NoMemory};
     case ShowEngine::Prepared::Ready: break;
   }
   bellPicture_ = BellPicture();
@@ -54,7 +50,7 @@ bool CShowDlg::Start(QRect screen) {
   setGeometry(screen);
   showFullScreen();
   engine_.Begin();
-  return true;
+  return {};
 }
 
 void CShowDlg::paintEvent(QPaintEvent*) {
@@ -108,9 +104,11 @@ void CShowDlg::EndShow() {
   done(QDialog::Accepted);
 }
 
-void RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides, QWidget* parent) {
+Result<void> RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides, QWidget* parent) {
   CShowDlg dlg(settings, mode, slides, parent);
   QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
-  if (!screen || !dlg.Start(screen->geometry())) return;
+  if (!screen) return Failure{};
+  if (Result<void> started = dlg.Start(screen->geometry()); !started) return started;
   dlg.exec();
+  return {};
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "base/Failure.h"
 #include "show/Bells.h"
 #include "show/ShowEngine.h"
 
@@ -20,9 +21,10 @@ class CShowDlg : public QDialog, private ShowView {
            ShowTime* time = nullptr, BellPlayer* bells = nullptr);
   ~CShowDlg() override;
 
-  // Covers `screen` and shows the start slide. False when the show ended at
-  // once (results only, or the message about memory was shown).
-  bool Start(QRect screen);
+  // Covers `screen` and shows the start slide. Fails when the show ended at
+  // once: msg::None when only the results were wanted, 30001 when the
+  // pictures could not be had.
+  Result<void> Start(QRect screen);
   ShowEngine& Engine() { return engine_; }
 
  protected:
@@ -46,6 +48,7 @@ class CShowDlg : public QDialog, private ShowView {
   QImage bellPicture_;
 };
 
-// Runs a show modally on the primary screen and returns when it ends.
-void RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides,
-             QWidget* parent = nullptr);
+// Runs a show modally on the screen of `parent` (else the primary screen) and
+// returns when it ends; the failure of a show that could not start.
+Result<void> RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides,
+                     QWidget* parent = nullptr);

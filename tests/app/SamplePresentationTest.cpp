@@ -9,7 +9,7 @@
 #include "SettingsReset.h"
 #include "app/MiradoDoc.h"
 #include "core/Document.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 

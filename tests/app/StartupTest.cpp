@@ -13,7 +13,7 @@
 #include "app/CommandLine.h"
 #include "app/PrinterDefaults.h"
 #include "app/RecentFiles.h"
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "core/container/WorkFolder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "FactoryFixtures.h"
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "editor/factory/Requests.h"
 
 namespace {
@@ -17,7 +17,7 @@ std::vector<QPoint> Frame(const ObjectRecord& r) {
 }
 
 TEST_F(FactoryTest, TheTenThousandthObjectIsTheLast) {
-  doc.Header().ObjCount = 9999;
+  doc.SetObjectCount(9999);
   const std::optional<int> last = Create(10);
   ASSERT_EQ(last, 9999);
   EXPECT_EQ(doc.Object(9999).ObjKind, objkind::Ellipse);

@@ -12,8 +12,10 @@
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
 #include "render/gdi/Rotate.h"
-#include "render/outline/Outline.h"
-#include "tests/outline/OutlineFixtures.h"
+#include "geometry/Angles.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
+#include "tests/geometry/OutlineFixtures.h"
 
 namespace {
 

@@ -1,0 +1,53 @@
+// Settings store over QSettings in INI format.
+#include "base/Settings.h"
+
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+
+QSettings Store() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly");
+}
+
+QString Path(const QString& section, const QString& key) { return section + '/' + key; }
+
+}  // namespace
+
+int GetInt(const QString& section, const QString& key, int def) {
+  const QVariant v = Store().value(Path(section, key));
+  bool ok = false;
+  const int n = v.toInt(&ok);
+  return ok ? n : def;
+}
+
+void WriteInt(const QString& section, const QString& key, int value) {
+  Store().setValue(Path(section, key), value);
+}
+
+QString GetText(const QString& section, const QString& key, const QString& def) {
+  const QVariant v = Store().value(Path(section, key));
+  return v.isValid() ? v.toString() : def;
+}
+
+void WriteText(const QString& section, const QString& key, const QString& text) {
+  Store().setValue(Path(section, key), text);
+}
+
+COLORREF GetColor(const QString& section, const QString& key, COLORREF def) {
+  bool ok = false;
+  const COLORREF c = GetText(section, key, QString()).trimmed().toInt(&ok);
+  return ok ? c : def;
+}
+
+void WriteColor(const QString& section, const QString& key, COLORREF color) {
+  WriteText(section, key, QString::number(color));
+}
+
+int GetInt(const IntSetting& s) { return GetInt(s.section, s.key, s.def); }
+
+void WriteInt(const IntSetting& s, int value) { WriteInt(s.section, s.key, value); }
+
+int GetDialogOpacity(const QString& dialogKey) {
+  return std::clamp(GetInt("Trans", dialogKey, 220), 150, 255);
+}
