@@ -8,7 +8,7 @@
 #include "core/Records.h"
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
-#include "show/CShowDlg.h"
+#include "show/ShowDlg.h"
 #include "show/SlideSource.h"
 
 namespace {

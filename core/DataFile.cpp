@@ -16,6 +16,7 @@
 #include "base/Cp932.h"
 #include "base/MessageIds.h"
 #include "core/Document.h"
+#include "core/ObjectNames.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QSize>
-#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -96,11 +95,3 @@ class Document {
 
 // The new-document header for `settings` at the screen resolution `dpi`.
 DocHeader NewDocHeader(const NewDocumentSettings& settings, ScreenDpi dpi);
-
-// The status-bar name of an object: "Line 3", "D-Text  12", ...
-QString ObjectStatusName(const ObjectRecord& record);
-// The name of a class/kind pair, nullptr when the pair is not a known object.
-const char* ObjectTypeName(std::uint16_t objClass, std::uint16_t objKind);
-inline bool IsKnownObjectType(std::uint16_t objClass, std::uint16_t objKind) {
-  return ObjectTypeName(objClass, objKind) != nullptr;
-}

@@ -10,6 +10,7 @@
 
 #include "core/DataFile.h"
 #include "core/Document.h"
+#include "core/ObjectNames.h"
 
 namespace {
 

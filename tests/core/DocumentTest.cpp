@@ -1,4 +1,5 @@
 #include "core/Document.h"
+#include "core/ObjectNames.h"
 
 #include <gtest/gtest.h>
 

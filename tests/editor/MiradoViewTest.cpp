@@ -103,4 +103,62 @@ TEST_F(MiradoView, ConsoleButtonsChangeTheZoom) {
   EXPECT_FALSE(view.Console().active);
 }
 
+// The header and records as bytes, to see that painting changes nothing.
+QByteArray DocumentBytes(const Document& doc) {
+  QByteArray bytes(reinterpret_cast<const char*>(&doc.Header()), sizeof(DocHeader));
+  for (int i = 0; i < doc.ObjCount(); ++i)
+    bytes.append(reinterpret_cast<const char*>(&doc.Object(i)), sizeof(ObjectRecord));
+  return bytes;
+}
+
+// A console stored beyond the window is shown and pressed inside it, and the
+// stored place stays for when the window grows again.
+TEST_F(MiradoView, PaintingLeavesTheDocumentAlone) {
+  doc.Header().ConsoleAlways = 1;
+  doc.Header().ConsoleX = 5000;
+  doc.Header().ConsoleY = 4000;
+  Add(doc, renderfixtures::Box(QRect(100, 100, 101, 101), 0xFFFFFF, 0), true);
+  view.DocumentChanged();
+  const QByteArray before = DocumentBytes(doc);
+  view.grab();
+  EXPECT_EQ(DocumentBytes(doc), before);
+
+  const QPoint centre(Port()->width() - 70, Port()->height() - 70);
+  QTest::mouseClick(Port(), Qt::LeftButton, {}, centre - QPoint(0, 45));  // the plus
+  EXPECT_FLOAT_EQ(doc.Header().Zoom, 0.51f);
+  EXPECT_EQ(doc.Header().ConsoleX, 5000);
+}
+
+TEST_F(MiradoView, ItsCommandsRunFromTheRegistryThroughTheEditPath) {
+  ASSERT_NE(commands.Find(ID_ZOOM_200), nullptr);
+  EXPECT_EQ(commands.Find(ID_ZOOM_200)->label, "200%(&2)");
+  EXPECT_STREQ(commands.Find(ID_CONSOLE_ALWAYS)->name, "ID_CONSOLE_ALWAYS");
+  ASSERT_TRUE(commands.Run(ID_ZOOM_200));
+  EXPECT_FLOAT_EQ(doc.Header().Zoom, 2.0f);
+  EXPECT_TRUE(edits.IsModified());  // the zoom is saved with the document
+
+  edits.SetModified(false);
+  Add(doc, renderfixtures::Box(QRect(100, 100, 101, 101), 0xFFFFFF, 0));
+  Add(doc, renderfixtures::Box(QRect(400, 100, 101, 101), 0xFFFFFF, 0));
+  view.DocumentChanged();
+  ASSERT_TRUE(commands.Run(ID_SELECT_ALL));
+  EXPECT_EQ(view.Selection().primary, 1);
+  EXPECT_TRUE(doc.View(0).Selected);
+  QTest::keyClick(&view, Qt::Key_PageDown);
+  EXPECT_EQ(doc.Header().CurSlide, 1);
+  EXPECT_FALSE(edits.IsModified());  // selecting and moving between slides change nothing saved
+}
+
+TEST_F(MiradoView, ChangesMadeElsewhereShowAtOnce) {
+  Add(doc, renderfixtures::Box(QRect(100, 100, 101, 101), 0x0000FF, 0));
+  view.DocumentChanged();
+  QTest::mouseClick(Port(), Qt::LeftButton, {}, QPoint(75, 75));
+  ASSERT_EQ(view.Selection().primary, 0);
+  EXPECT_EQ(Port()->grab().toImage().pixel(75, 75), qRgb(255, 0, 0));
+
+  edits.Apply(EditKind::Undoable, [](Document& d) { d.RemoveObject(0); });
+  EXPECT_EQ(view.Selection().primary, -1);
+  EXPECT_EQ(Port()->grab().toImage().pixel(75, 75), qRgb(255, 255, 255));
+}
+
 }  // namespace

@@ -31,6 +31,21 @@ TEST_F(FactoryTest, TheTenThousandthObjectIsTheLast) {
   EXPECT_EQ(messages.messages[0].style, MsgStyle::Info);
 }
 
+// A new object enters through the edit path: the document is marked and the
+// views told once; creating takes no undo snapshot, and a refusal changes nothing.
+TEST_F(FactoryTest, ANewObjectMarksTheDocumentWithoutAnUndoSnapshot) {
+  int snapshots = 0, notices = 0;
+  edits.SetSnapshotTaker([&](const Document&) { ++snapshots; });
+  QObject::connect(&edits, &EditPath::Changed, [&] { ++notices; });
+  vertexAnswer.reset();
+  EXPECT_EQ(Create(12), std::nullopt);  // a regular polygon whose vertex count was not given
+  EXPECT_FALSE(edits.IsModified());
+  ASSERT_TRUE(Create(7).has_value());
+  EXPECT_TRUE(edits.IsModified());
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(snapshots, 0);
+}
+
 TEST_F(FactoryTest, ANewObjectIsNumberedAfterTheLargestRemaining) {
   for (int i = 0; i < 3; ++i) Create(7);
   EXPECT_EQ(doc.Object(2).ObjNo, 3);

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "ShowFakes.h"
-#include "show/CShowDlg.h"
+#include "show/ShowDlg.h"
 
 namespace {
 

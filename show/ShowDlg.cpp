@@ -1,4 +1,4 @@
-#include "show/CShowDlg.h"
+#include "show/ShowDlg.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
