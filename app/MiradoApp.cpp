@@ -30,9 +30,6 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   frame_->UpdateTitle();
   frame_->show();
 
-  // No default printer is normal here; printing reports it when asked.
-  printer_ = ReadPrinterDefaults();
-
   if (const Result<QString> work = GetWorkFolder(); !work) {
     ShowFailure(work.error(), frame_.get());
     return false;
@@ -52,9 +49,16 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   return true;
 }
 
+const PrinterDefaults& CMiradoApp::Printer() {
+  // No default printer is normal here; printing reports it when asked.
+  if (!printer_) printer_ = ReadPrinterDefaults();
+  return *printer_;
+}
+
 void CMiradoApp::ExitInstance() {
-  WriteInt(sys::PlayAnime, playAnime);
-  WriteInt(sys::SpeedAnime, speedAnime);
-  WriteInt(sys::DspGuide, dspGuide);
+  SettingsBatch store;
+  store.WriteInt(sys::PlayAnime, playAnime);
+  store.WriteInt(sys::SpeedAnime, speedAnime);
+  store.WriteInt(sys::DspGuide, dspGuide);
   DeleteOwnWorkFiles();
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "base/Color.h"
+
+class QSettings;
 
 int GetInt(const QString& section, const QString& key, int def);
 void WriteInt(const QString& section, const QString& key, int value);
@@ -36,6 +39,24 @@ inline constexpr IntSetting ObjH{"SYS", "ObjH", 50};
 inline constexpr IntSetting AutoCng{"SYS", "AutoCng", 60};
 inline constexpr IntSetting MakeBackup{"SYS", "MakeBackup", 1};
 }  // namespace sys
+
+// Values written together: the store file is written once, when the batch
+// ends, where each single Write above writes it again.
+class SettingsBatch {
+ public:
+  SettingsBatch();
+  ~SettingsBatch();
+  SettingsBatch(const SettingsBatch&) = delete;
+  SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+  void WriteInt(const QString& section, const QString& key, int value);
+  void WriteInt(const IntSetting& s, int value);
+  void WriteText(const QString& section, const QString& key, const QString& text);
+  void WriteColor(const QString& section, const QString& key, COLORREF color);
+
+ private:
+  std::unique_ptr<QSettings> store_;
+};
 
 // Opacity of a semi-transparent dialog ("Trans"/key), clamped to 150..255.
 int GetDialogOpacity(const QString& dialogKey);

@@ -230,8 +230,8 @@ Result<void> ReadDataBody(Document& doc, QIODevice& in, int version) {
   const DocHeader fresh = doc.Header();
   const Result<void> read = ReadBodyInto(doc, in, version);
   if (!read) {
-    doc.SetObjectCount(0);
     doc.ClearPictures();
+    doc.SetObjectCount(0);
     doc.Header() = fresh;
   }
   return read;

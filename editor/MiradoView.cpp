@@ -108,10 +108,18 @@ void CMiradoView::RegisterCommands() {
 
 // Whoever changed the document, the view shows it as it is now.
 void CMiradoView::OnEdited() {
-  const int p = sel_.primary;
-  if (p >= Doc().ObjCount() || (p >= 0 && !Doc().View(p).Selected)) sel_ = SelectionState{};
+  StopHover();
+  DropStaleSelection();
   UpdateScrollRange();
   Redraw();
+}
+
+// The primary object stays only while it is still selected on the current slide.
+void CMiradoView::DropStaleSelection() {
+  const Document& doc = Doc();
+  const int p = sel_.primary;
+  if (p < 0 || p >= doc.ObjCount() || !doc.View(p).Selected || doc.Object(p).Slide != doc.Header().CurSlide)
+    sel_ = SelectionState{};
 }
 
 void CMiradoView::SetHoverAnimation(int turns, int speed) {
@@ -122,11 +130,7 @@ void CMiradoView::SetHoverAnimation(int turns, int speed) {
 void CMiradoView::DocumentChanged() {
   StopHover();
   overlay_ = EditOverlay{};
-  // A saved document keeps its selection; a new or opened one has none.
-  const Document& doc = Doc();
-  const int p = sel_.primary;
-  if (p < 0 || p >= doc.ObjCount() || !doc.View(p).Selected || doc.Object(p).Slide != doc.Header().CurSlide)
-    sel_ = SelectionState{};
+  DropStaleSelection();  // a saved document keeps its selection; a new or opened one has none
   consoleShown_ = consoleActive_ = transPicking_ = false;
   UpdateScrollRange();
   Redraw();

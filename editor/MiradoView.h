@@ -93,6 +93,7 @@ class CMiradoView : public QAbstractScrollArea {
   void OpenContextMenu(QPoint client, QPoint global);
   void RegisterCommands();
   void OnEdited();
+  void DropStaleSelection();
   void StartHover(int object);
   void StopHover();
   void HoverTick();

@@ -86,9 +86,9 @@ int Read(const QString& key, Kind kind, int def) {
   return kind == Kind::Colour ? GetColor(kObjSection, key, def) : GetInt(kObjSection, key, def);
 }
 
-void Write(const QString& key, Kind kind, int value) {
-  if (kind == Kind::Colour) WriteColor(kObjSection, key, value);
-  else WriteInt(kObjSection, key, value);
+void Write(SettingsBatch& store, const QString& key, Kind kind, int value) {
+  if (kind == Kind::Colour) store.WriteColor(kObjSection, key, value);
+  else store.WriteInt(kObjSection, key, value);
 }
 
 // What an object's attributes say about the keys "初期値にする" writes; every
@@ -145,11 +145,12 @@ ObjDefaults ObjDefaults::FromStore() {
 
 void SetAsDefault(const ObjectRecord& record) {
   const ObjDefaults d = DefaultsOf(record);
+  SettingsBatch store;
   for (const ObjKey& k : kObjKeys) {
     if (!k.fromObject) continue;
-    if (k.kind == Kind::Text) WriteText(kObjSection, k.key, d.*k.text);
-    else Write(k.key, k.kind, d.*k.number);
+    if (k.kind == Kind::Text) store.WriteText(kObjSection, k.key, d.*k.text);
+    else Write(store, k.key, k.kind, d.*k.number);
   }
   for (int n = 1; n <= 2; ++n)
-    for (const EndKeyRow& k : kEndKeys) Write(EndKey(k.stem, n), k.kind, d.ends[n - 1].*k.field);
+    for (const EndKeyRow& k : kEndKeys) Write(store, EndKey(k.stem, n), k.kind, d.ends[n - 1].*k.field);
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "ImageBytes.h"
@@ -133,7 +134,10 @@ TEST_F(InsertMenuTest, SetAsDefaultActsOnTheNewObject) {
   setDefault->trigger();
   EXPECT_EQ(messages.Ids(), std::vector<int>{30004});
   EXPECT_EQ(messages.messages[0].style, MsgStyle::YesNo);
-  EXPECT_EQ(GetInt("OBJ", "FontSize", 0), 14);  // No leaves the defaults alone
+  QSettings store(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly");
+  store.beginGroup("OBJ");
+  EXPECT_EQ(store.childKeys(), QStringList{"FontSize"});  // No leaves the defaults alone
+  EXPECT_EQ(GetInt("OBJ", "FontSize", 0), 14);
 
   messages.messages.clear();
   messages.answers = {IDYES};

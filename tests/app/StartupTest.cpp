@@ -78,6 +78,17 @@ TEST_F(StartupTest, ALeftoverSlideClipboardIsGoneAndStartUpValuesAreRead) {
   EXPECT_EQ(GetInt(sys::SpeedAnime), 4);
 }
 
+// The print system is asked when printing wants it, not at start-up.
+TEST_F(StartupTest, ThePrinterDefaultsAreReadWhenFirstWanted) {
+  ASSERT_TRUE(Start({}));
+  WriteInt("Insatu", "Orientation", 2);
+  WriteInt("Insatu", "PaperSize", 11);
+  EXPECT_EQ(app.Printer().orientation, 2);
+  EXPECT_EQ(app.Printer().paperSize, 11);
+  WriteInt("Insatu", "Orientation", 1);
+  EXPECT_EQ(app.Printer().orientation, 2);  // read once
+}
+
 TEST_F(StartupTest, PrinterOrientationOutsideOneOrTwoIsPortrait) {
   const std::pair<int, int> cases[] = {{1, 1}, {2, 2}, {5, 1}, {0, 1}, {-3, 1}};
   for (const auto& [stored, used] : cases) {

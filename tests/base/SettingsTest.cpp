@@ -53,6 +53,20 @@ TEST_F(SettingsTest, ColoursAreSignedDecimalText) {
   EXPECT_EQ(GetColor("OBJ", "refKage", 7), 7);
 }
 
+TEST_F(SettingsTest, ABatchWritesEveryValue) {
+  {
+    SettingsBatch batch;
+    batch.WriteInt("SYS", "PlayAnime", 5);
+    batch.WriteInt(sys::DspGuide, 0);
+    batch.WriteText("Last", "FilePath", "/a/b.tvl");
+    batch.WriteColor("OBJ", "refMen", kNoColor);
+  }
+  EXPECT_EQ(GetInt(sys::PlayAnime), 5);
+  EXPECT_EQ(GetInt(sys::DspGuide), 0);
+  EXPECT_EQ(GetText("Last", "FilePath", ""), "/a/b.tvl");
+  EXPECT_EQ(GetText("OBJ", "refMen", ""), "-1");
+}
+
 TEST_F(SettingsTest, AnIntStoredAsGarbageFallsBackToTheDefault) {
   WriteText("SYS", "ImageW", "wide");
   EXPECT_EQ(GetInt(sys::ImageW), 250);
