@@ -11,10 +11,10 @@
 #include "app/RecentFiles.h"
 #include "app/ShowCommands.h"
 #include "app/ViewStatusBar.h"
-#include "core/Document.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
 #include "base/StringTable.h"
+#include "core/Document.h"
 #include "editor/MiradoView.h"
 
 namespace {

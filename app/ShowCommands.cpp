@@ -4,8 +4,8 @@
 
 #include "base/MessageSink.h"
 #include "core/Document.h"
-#include "editor/CommandRegistry.h"
 #include "core/Records.h"
+#include "editor/CommandRegistry.h"
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
 #include "show/ShowDlg.h"

@@ -10,11 +10,11 @@
 #include "app/MessageBoxSink.h"
 #include "app/MiradoApp.h"
 #include "app/ShowCommands.h"
+#include "base/Allocator.h"
 #include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "core/Document.h"
 #include "editor/MiradoView.h"
-#include "base/StringTable.h"
-#include "base/Allocator.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <QBuffer>
 #include <QImageWriter>
 
-#include "core/Document.h"
 #include "base/Allocator.h"
 #include "base/Cp932.h"
-#include "render/SlideRenderer.h"
+#include "core/Document.h"
 #include "geometry/DefaultOutline.h"
+#include "render/SlideRenderer.h"
 #include "tests/render/RenderFixtures.h"
 #include "tests/support/ImageBytes.h"
 

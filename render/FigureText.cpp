@@ -10,15 +10,15 @@
 #include "base/Cp932.h"
 #include "base/MessageIds.h"
 #include "core/Document.h"
-#include "render/MakeFont.h"
+#include "geometry/Angles.h"
+#include "geometry/MathSub.h"
 #include "render/FigureStyle.h"
+#include "render/MakeFont.h"
 #include "render/Shadow.h"
 #include "render/TextBox.h"
 #include "render/TextPlacement.h"
 #include "render/TextWrap.h"
 #include "render/gdi/Dc.h"
-#include "geometry/Angles.h"
-#include "geometry/MathSub.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "render/gdi/Dc.h"
 #include "geometry/Rotation.h"
+#include "render/gdi/Dc.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QFont>
 
-#include "base/MulDiv.h"
 #include "base/Cp932.h"
+#include "base/MulDiv.h"
 
 namespace {
 

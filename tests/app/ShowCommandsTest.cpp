@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "editor/CommandRegistry.h"
 #include "app/ShowCommands.h"
 #include "core/Document.h"
 #include "core/Records.h"
+#include "editor/CommandRegistry.h"
 
 TEST(ShowCommandsTest, SettingsComeFromTheHeader) {
   DocHeader h{};

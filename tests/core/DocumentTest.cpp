@@ -6,10 +6,10 @@
 #include <QSettings>
 
 #include "DocFixtures.h"
-#include "SettingsReset.h"
 #include "MessageRecorder.h"
-#include "base/Settings.h"
+#include "SettingsReset.h"
 #include "base/Cp932.h"
+#include "base/Settings.h"
 
 namespace {
 

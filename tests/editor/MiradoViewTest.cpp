@@ -103,14 +103,6 @@ TEST_F(MiradoView, ConsoleButtonsChangeTheZoom) {
   EXPECT_FALSE(view.Console().active);
 }
 
-// The header and records as bytes, to see that painting changes nothing.
-QByteArray DocumentBytes(const Document& doc) {
-  QByteArray bytes(reinterpret_cast<const char*>(&doc.Header()), sizeof(DocHeader));
-  for (int i = 0; i < doc.ObjCount(); ++i)
-    bytes.append(reinterpret_cast<const char*>(&doc.Object(i)), sizeof(ObjectRecord));
-  return bytes;
-}
-
 // A console stored beyond the window is shown and pressed inside it, and the
 // stored place stays for when the window grows again.
 TEST_F(MiradoView, PaintingLeavesTheDocumentAlone) {
@@ -119,9 +111,9 @@ TEST_F(MiradoView, PaintingLeavesTheDocumentAlone) {
   doc.Header().ConsoleY = 4000;
   Add(doc, renderfixtures::Box(QRect(100, 100, 101, 101), 0xFFFFFF, 0), true);
   view.DocumentChanged();
-  const QByteArray before = DocumentBytes(doc);
+  const QByteArray before = renderfixtures::DocumentBytes(doc);
   view.grab();
-  EXPECT_EQ(DocumentBytes(doc), before);
+  EXPECT_EQ(renderfixtures::DocumentBytes(doc), before);
 
   const QPoint centre(Port()->width() - 70, Port()->height() - 70);
   QTest::mouseClick(Port(), Qt::LeftButton, {}, centre - QPoint(0, 45));  // the plus

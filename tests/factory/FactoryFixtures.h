@@ -8,10 +8,10 @@
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
 #include "core/EditPath.h"
 #include "core/picture/Picture.h"
-#include "base/Cp932.h"
 #include "editor/factory/MakeObj.h"
 
 class FactoryTest : public ::testing::Test {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "RenderFixtures.h"
+#include "geometry/Angles.h"
 #include "geometry/ObjectFrame.h"
 #include "render/gdi/Dc.h"
-#include "geometry/Angles.h"
 
 namespace {
 
@@ -15,14 +15,6 @@ TEST(Overlay, AngleLabelCountsClockwiseDegrees) {
   EXPECT_EQ(AngleLabel(kPi / 2), "270");
   EXPECT_EQ(AngleLabel(kPi), "180");
   EXPECT_EQ(AngleLabel(0.001), "0");  // under one degree
-}
-
-// The header and records as bytes, to see that drawing changes nothing.
-QByteArray DocumentBytes(const Document& doc) {
-  QByteArray bytes(reinterpret_cast<const char*>(&doc.Header()), sizeof(DocHeader));
-  for (int i = 0; i < doc.ObjCount(); ++i)
-    bytes.append(reinterpret_cast<const char*>(&doc.Object(i)), sizeof(ObjectRecord));
-  return bytes;
 }
 
 TEST(Overlay, DrawsHandlesOnlyWhenSelectedAndChangesNothing) {
@@ -37,7 +29,7 @@ TEST(Overlay, DrawsHandlesOnlyWhenSelectedAndChangesNothing) {
   target.fill(Qt::white);
   gdi::Dc dc(target);
   RenderContext ctx{1.0f, 0, 0, &overlay};
-  const QByteArray before = DocumentBytes(doc);
+  const QByteArray before = renderfixtures::DocumentBytes(doc);
   EXPECT_TRUE(DrawSlide(dc, doc, ctx));
   const ObjectFrame frame = FrameOf(doc.Object(0), ctx.zoom);
   EXPECT_EQ(frame.bounds.left, 100);
@@ -54,7 +46,7 @@ TEST(Overlay, DrawsHandlesOnlyWhenSelectedAndChangesNothing) {
   overlay.primary = -1;
   EXPECT_TRUE(DrawSlide(dc, doc, ctx));
   EXPECT_EQ(renderfixtures::At(target, 150, 100), 0x0000FFu);  // another selected object's
-  EXPECT_EQ(DocumentBytes(doc), before);
+  EXPECT_EQ(renderfixtures::DocumentBytes(doc), before);
 }
 
 }  // namespace

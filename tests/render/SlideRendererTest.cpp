@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "RenderFixtures.h"
-#include "render/FigurePipeline.h"
 #include "geometry/MathSub.h"
 #include "geometry/Rotation.h"
-#include "tests/geometry/OutlineFixtures.h"
+#include "render/FigurePipeline.h"
 #include "render/gdi/Dc.h"
+#include "tests/geometry/OutlineFixtures.h"
 
 namespace {
 
