@@ -5,12 +5,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "app/CommandIds.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
 class CMiradoView;
+class UndoRedo;
 class QAction;
 class QMenu;
 
@@ -27,6 +29,7 @@ class MainWindow : public QMainWindow {
  public:
   MainWindow(CMiradoDoc& doc, FileDialogs dialogs = FileDialogs::Standard(),
              QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   const CommandRegistry& Commands() const { return commands_; }
   // Opens `path` after asking about unsaved changes; true when it opened.
@@ -55,4 +58,5 @@ class MainWindow : public QMainWindow {
   CommandRegistry commands_;
   QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
+  std::unique_ptr<UndoRedo> undo_;
 };

@@ -22,8 +22,16 @@ void EditPath::Replace(Document fresh) {
   emit Replaced();
 }
 
+void EditPath::Restore(Document earlier) {
+  std::swap(doc_, earlier);
+  modified_ = true;
+  emit Restored();
+}
+
 EditPath::Pending::Pending(EditPath& path, EditKind kind)
-    : path_(&path), kind_(kind), before_(path.doc_) {}
+    : path_(&path), kind_(kind), before_(path.doc_) {
+  ++path.pending_;
+}
 
 EditPath::Pending::Pending(Pending&& other) noexcept
     : path_(std::exchange(other.path_, nullptr)), kind_(other.kind_), before_(std::move(other.before_)) {}
@@ -39,6 +47,7 @@ void EditPath::Pending::Update(const std::function<void(Document&)>& step) {
 void EditPath::Pending::Commit() {
   if (!path_) return;
   EditPath& path = *std::exchange(path_, nullptr);
+  --path.pending_;
   before_.reset();
   path.Done(kind_);
 }
@@ -46,6 +55,7 @@ void EditPath::Pending::Commit() {
 void EditPath::Pending::Cancel() {
   if (!path_) return;
   EditPath& path = *std::exchange(path_, nullptr);
+  --path.pending_;
   path.doc_ = std::move(*before_);
   before_.reset();
   emit path.Changed(EditKind::ViewOnly);

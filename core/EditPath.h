@@ -63,13 +63,21 @@ class EditPath : public QObject {
   };
   Pending Begin(EditKind kind);
 
+  // Whether a change made in steps has begun and not yet ended.
+  bool InProgress() const { return pending_ > 0; }
+
   // Puts a whole document in place of the open one (new, open, revert): not
   // modified, and the views start over.
   void Replace(Document fresh);
+  // Puts an earlier state back in place of the open one (undo, redo): the
+  // document is modified and the views start over. The pictures of the state
+  // it replaces are released only after the exchange.
+  void Restore(Document earlier);
 
  signals:
   void Changed(EditKind kind);
-  void Replaced();
+  void Replaced();  // a new or opened document
+  void Restored();  // an earlier state
 
  private:
   void TakeSnapshot(EditKind kind);
@@ -77,6 +85,7 @@ class EditPath : public QObject {
 
   Document& doc_;
   bool modified_ = false;
+  int pending_ = 0;
   SnapshotTaker snapshot_;
 };
 

@@ -17,6 +17,7 @@ class EditPathTest : public ::testing::Test {
     edits.SetSnapshotTaker([this](const Document& before) { snapshots.push_back(before.ObjCount()); });
     QObject::connect(&edits, &EditPath::Changed, [this](EditKind kind) { notices.push_back(kind); });
     QObject::connect(&edits, &EditPath::Replaced, [this] { ++replaced; });
+    QObject::connect(&edits, &EditPath::Restored, [this] { ++restored; });
   }
   static void AddStar(Document& d) { (void)d.AddObject(Figure(objkind::Star)); }
 
@@ -25,6 +26,7 @@ class EditPathTest : public ::testing::Test {
   std::vector<int> snapshots;  // the object count each snapshot saw
   std::vector<EditKind> notices;
   int replaced = 0;
+  int restored = 0;
 };
 
 TEST_F(EditPathTest, EachKindTakesItsSnapshotMarksAndTellsOnce) {
@@ -102,6 +104,36 @@ TEST_F(EditPathTest, ReplacingStartsAnUnmodifiedDocument) {
   EXPECT_EQ(doc.ObjCount(), 0);
   EXPECT_FALSE(edits.IsModified());
   EXPECT_EQ(replaced, 1);
+}
+
+// Undo and redo put an earlier state back: unlike a new or opened document
+// it is a change to save, and the pictures it no longer holds go only after.
+TEST_F(EditPathTest, RestoringAnEarlierStateMarksTheDocument) {
+  Document earlier = doc.EmptyLike();
+  earlier.Header().SlideCount = 5;
+  const int image = fixtures::AddImage(doc, fixtures::PaddedBmp(100));
+  std::shared_ptr<const Picture> picture = doc.Pictures().Share(doc.Object(image).Picture);
+  QObject::connect(&edits, &EditPath::Restored, [&] { EXPECT_EQ(picture.use_count(), 2); });
+  edits.Restore(std::move(earlier));
+  EXPECT_EQ(doc.Header().SlideCount, 5);
+  EXPECT_EQ(doc.ObjCount(), 0);
+  EXPECT_TRUE(edits.IsModified());
+  EXPECT_EQ(restored, 1);
+  EXPECT_EQ(replaced, 0);
+  EXPECT_EQ(picture.use_count(), 1);
+}
+
+TEST_F(EditPathTest, KnowsWhenAChangeInStepsIsUnderWay) {
+  EXPECT_FALSE(edits.InProgress());
+  {
+    EditPath::Pending drag = edits.Begin(EditKind::NoSnapshot);
+    EXPECT_TRUE(edits.InProgress());
+    EditPath::Pending moved = std::move(drag);
+    moved.Commit();
+    EXPECT_FALSE(edits.InProgress());
+  }
+  { EditPath::Pending dropped = edits.Begin(EditKind::NoSnapshot); }
+  EXPECT_FALSE(edits.InProgress());
 }
 
 }  // namespace
