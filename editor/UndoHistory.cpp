@@ -17,7 +17,8 @@ Result<WorkFile> WriteSnapshot(const Document& doc) {
   Result<WorkFile> file = WorkFile::Create();
   if (!file) return file.error().id == msg::None ? Failure{msg::SaveFailed} : file.error();
   QFile out(file->Path());
-  bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && WriteDataBody(doc, out);
+  // The file is new and empty: opened without truncating, so closing it starts no early write-back.
+  bool written = out.open(QIODevice::ReadWrite) && WriteDataBody(doc, out);
   written = written && out.flush();
   out.close();
   if (!written || out.error() != QFileDevice::NoError) return Failure{msg::SaveFailed, file->Path() + "\n"};
