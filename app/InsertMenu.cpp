@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/CharDlg.h"
 #include "app/MiradoDoc.h"
 #include "app/VertexCountDlg.h"
 #include "app/store/Messages.h"
@@ -54,7 +55,12 @@ void AddSetAsDefault(QMenu* menu, const InsertTarget& target) {
 }  // namespace
 
 FactoryDialogs StandardFactoryDialogs(QWidget* owner) {
-  return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); }};
+  return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); },
+          [owner] { return CCharDlg::Ask(owner); },
+          [owner](int id) { return ShowMessage(id, owner, QString(), MsgStyle::YesNo) == IDYES; },
+          [owner](const Failure& f) {
+            ShowMessage(f.messageId, owner, f.detail.isEmpty() ? QString() : f.detail + "\n", MsgStyle::Info);
+          }};
 }
 
 QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
@@ -62,7 +68,6 @@ QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
   for (const GalleryGroup& group : kGroups) {
     QMenu* sub = menu->addMenu(QString::fromUtf8(group.title));
     for (int request = group.first; request <= group.last; ++request) {
-      if (!RequestOffered(request)) continue;
       QAction* action = sub->addAction(QString::fromUtf8(FindRequest(request)->galleryName));
       QObject::connect(action, &QAction::triggered, menu, [target, request] { InsertGalleryItem(target, request); });
     }
@@ -83,6 +88,7 @@ bool InsertGalleryItem(const InsertTarget& target, int request) {
     }
   }
   CMakeObj factory(doc, target.dialogs, &ObjDefaults::FromStore, target.owner);
+  factory.SetGlyphs(&target.view.Glyphs());
   const std::optional<int> index =
       factory.CreateObject(request, content, kViewCentre, target.view.VisibleArea());
   if (!index) return false;

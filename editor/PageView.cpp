@@ -17,6 +17,7 @@
 #include "render/ZoomConsole.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
+#include "render/glyph/GlyphCache.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ CMiradoView::CMiradoView(Document& doc, QWidget* parent)
       doc_(doc),
       backBuffer_(ScreenSize(), QImage::Format_RGB32),
       dial_(MakeConsoleDial()),
-      digits_(MakeDigitStrip()) {
+      digits_(MakeDigitStrip()),
+      glyphs_(std::make_unique<GlyphCache>()) {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setMouseTracking(true);
@@ -64,6 +66,8 @@ CMiradoView::CMiradoView(Document& doc, QWidget* parent)
   SetHoverAnimation(3, 0);
   DocumentChanged();
 }
+
+CMiradoView::~CMiradoView() = default;
 
 void CMiradoView::SetHoverAnimation(int turns, int speed) {
   hoverTurns_ = turns;
@@ -152,7 +156,8 @@ void CMiradoView::OnDraw(QImage& target) {
   DocHeader& h = doc_.Header();
   overlay_.primary = sel_.primary;
   overlay_.selectedVertex = sel_.vertex >= 0 ? sel_.vertex : -1;
-  const RenderContext ctx = RenderContext::ForEditor(doc_, overlay_);
+  RenderContext ctx = RenderContext::ForEditor(doc_, overlay_);
+  ctx.glyphs = glyphs_.get();
   const int w = ctx.Scale(h.SlideW);
   const int ht = ctx.Scale(h.SlideH);
   const QPoint scroll = ScrollPos();
@@ -162,6 +167,7 @@ void CMiradoView::OnDraw(QImage& target) {
   gdi::Dc dc(target);
   dc.SetWindowOrg(scroll);
   if (h.SlideCount > 0) DrawSlide(dc, doc_, ctx);
+  if (const QStringList faces = glyphs_->TakeFallbackNotices(); !faces.isEmpty()) emit FontFallback(faces);
 
   // Whatever sticks out beyond the slide is cut by the white margin.
   if (w < client.width() + scroll.x()) dc.FillRect(QRect(w, scroll.y(), client.width() + scroll.x() - w, client.height()), kWhite);

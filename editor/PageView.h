@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "editor/ConsoleControl.h"
 #include "editor/ContextMenus.h"
@@ -20,12 +21,14 @@
 #include "render/RenderContext.h"
 
 class Document;
+class GlyphCache;
 class QMenu;
 
 class CMiradoView : public QAbstractScrollArea {
   Q_OBJECT
  public:
   explicit CMiradoView(Document& doc, QWidget* parent = nullptr);
+  ~CMiradoView() override;
 
   // After the document was created, opened or saved, or its size or zoom
   // changed; the selection stays only while its primary is still selected.
@@ -55,12 +58,16 @@ class CMiradoView : public QAbstractScrollArea {
   // just created, which becomes the selected primary object.
   ViewArea VisibleArea() const { return {ScrollPos(), viewport()->size()}; }
   void SelectNewObject(int index);
+  // The fonts glyph outlines come from, kept for every drawing of the view.
+  GlyphCache& Glyphs() { return *glyphs_; }
 
  signals:
   void PositionChanged(const QString& text);  // "x, y" in slide units, or empty
   void GuideChanged(const QString& text);     // the operation guide, or empty
   void SelectionChanged();
   void Modified();
+  // Faces whose glyphs had to be drawn with another font; each is named once.
+  void FontFallback(const QStringList& faces);
 
 
  protected:
@@ -108,6 +115,7 @@ class CMiradoView : public QAbstractScrollArea {
   CursorSet cursors_;
   HoverHighlight hover_;
   QTimer hoverTimer_;
+  std::unique_ptr<GlyphCache> glyphs_;
 };
 
 // Fills `menu` with the items of `sub`, checked and greyed by their states;

@@ -1,20 +1,23 @@
 #include "editor/factory/MakeObj.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "app/store/MakeFont.h"
 #include "core/Document.h"
 #include "core/text/Cp932.h"
 #include "editor/factory/Requests.h"
+#include "render/CharOutline.h"
+#include "render/DesignTextFit.h"
+#include "render/glyph/GlyphCache.h"
 #include "render/outline/DefaultOutline.h"
 #include "render/outline/Rotation.h"
 
 namespace {
 
 constexpr int kTextBytes = 990;
+constexpr int kMsgStraightInstead = 30034;
+constexpr int kMsgTooManyVertices = 30045;
 
 std::uint16_t U16(int v) {
   return static_cast<std::uint16_t>(std::clamp(v, 0, int{std::numeric_limits<std::uint16_t>::max()}));
@@ -119,15 +122,6 @@ void FillEnds(ObjectRecord& r, const ObjDefaults& d, const ObjectShape& shape) {
   }
 }
 
-// The design text's frame is its text as measured on the screen.
-void MeasureDesignText(ObjectRecord& r, QPoint at, int dpiY) {
-  const LogFont lf = MakeFont(DecodeCp932Buffer(r.FontName, sizeof r.FontName), r.FontSize,
-                              r.FontBold, r.FontItalic, r.FontDel, r.FontUnder, 0, dpiY);
-  const QFontMetrics metrics(ToQFont(lf));
-  const QString text = DecodeCp932Buffer(r.Text, sizeof r.Text);
-  SetFrame(r, at, QSize(metrics.horizontalAdvance(text), metrics.height()));
-}
-
 }  // namespace
 
 QPoint VisibleSlideCentre(const DocHeader& h, const ViewArea& area) {
@@ -152,6 +146,14 @@ QSize FitPicture(QSize picture, QSize slide, int imageW) {
 CMakeObj::CMakeObj(Document& doc, FactoryDialogs dialogs, DefaultsSource defaults, QWidget* owner)
     : doc_(doc), dialogs_(std::move(dialogs)), defaults_(std::move(defaults)), owner_(owner) {}
 
+CMakeObj::~CMakeObj() = default;
+
+GlyphCache& CMakeObj::Glyphs() {
+  if (glyphs_) return *glyphs_;
+  if (!ownGlyphs_) ownGlyphs_ = std::make_unique<GlyphCache>();
+  return *ownGlyphs_;
+}
+
 std::optional<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QPoint point,
                                           const ViewArea& area) {
   const ObjectRequest* req = FindRequest(request);
@@ -163,9 +165,15 @@ std::optional<int> CMakeObj::CreateObject(int request, const ObjectContent& cont
     if (!n) return std::nullopt;
     shape.n = *n;
   }
-  if (point == kViewCentre) point = VisibleSlideCentre(doc_.Header(), area);
   ObjectContent c = content;
   c.text = RequestText(*req, content.text);
+  if (request == request::PolygonChar) {
+    const std::optional<CharDialogValues> chosen = dialogs_.askCharacter ? dialogs_.askCharacter() : std::nullopt;
+    if (!chosen) return std::nullopt;
+    charChoice_ = chosen->choice;
+    c.text = chosen->text;
+  }
+  if (point == kViewCentre) point = VisibleSlideCentre(doc_.Header(), area);
   return BuildObject(shape, c, point);
 }
 
@@ -215,8 +223,10 @@ std::optional<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectC
   std::fill(std::begin(r.PointFixed), std::end(r.PointFixed), 1);
 
   if (shape.objClass == objclass::DText) {
-    MeasureDesignText(r, at, doc_.Dpi().y);
+    FitDesignText(r, QSize(h.SlideW, h.SlideH), Glyphs(), doc_.Dpi().y);
     r.Curve = 1;
+  } else if (shape.objClass == objclass::Figure && shape.kind == objkind::Char) {
+    if (!BuildCharacter(r, at)) return std::nullopt;
   } else if (shape.objClass == objclass::Figure && !DefaultOutline(r, shape.variant, shape.n)) {
     return std::nullopt;
   }
@@ -224,4 +234,21 @@ std::optional<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectC
   const std::optional<int> index = doc_.AddObject(r, owner_);
   if (index && image) doc_.Object(*index).Picture = doc_.Pictures().Add(content.picture);
   return index;
+}
+
+bool CMakeObj::BuildCharacter(ObjectRecord& r, QPoint at) {
+  CharChoice choice = charChoice_;
+  for (;;) {
+    switch (BuildCharOutline(r, choice, at, Glyphs(), doc_.Dpi().y)) {
+      case CharOutlineStatus::Built: return true;
+      case CharOutlineStatus::NoOutline: return false;
+      case CharOutlineStatus::TooManyForCurve:
+        if (!dialogs_.askYesNo || !dialogs_.askYesNo(kMsgStraightInstead)) return false;
+        choice.curve = false;
+        break;
+      case CharOutlineStatus::TooManyForStraight:
+        if (dialogs_.tell) dialogs_.tell({kMsgTooManyVertices, {}});
+        return false;
+    }
+  }
 }

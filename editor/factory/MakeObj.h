@@ -11,10 +11,13 @@
 #include <optional>
 
 #include "app/store/Settings.h"
+#include "core/base/Failure.h"
+#include "editor/factory/CharDialogValues.h"
 #include "editor/factory/ObjDefaults.h"
 #include "editor/factory/VertexCount.h"
 
 class Document;
+class GlyphCache;
 class Picture;
 class QWidget;
 struct DocHeader;
@@ -50,6 +53,12 @@ struct ObjectShape {
 struct FactoryDialogs {
   // The vertex count of a regular polygon or star; nullopt when closed without OK.
   std::function<std::optional<int>(const VertexCountAsk&)> askVertexCount;
+  // The character dialog of the polygon character; nullopt when closed without OK.
+  std::function<std::optional<CharDialogValues>()> askCharacter;
+  // A Yes/No question by message id (30034); true for Yes.
+  std::function<bool(int messageId)> askYesNo;
+  // A message by value (30045); the factory shows nothing itself.
+  std::function<void(const Failure&)> tell;
 };
 
 class CMakeObj {
@@ -58,6 +67,7 @@ class CMakeObj {
 
   explicit CMakeObj(Document& doc, FactoryDialogs dialogs = {},
                     DefaultsSource defaults = &ObjDefaults::FromStore, QWidget* owner = nullptr);
+  ~CMakeObj();
 
   // Creates the object of creation request 0..30 at `point` (editing-view
   // pixels; kViewCentre for the centre of the slide's visible part in
@@ -73,14 +83,26 @@ class CMakeObj {
   // picture or no size, or the outline cannot be built.
   std::optional<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
 
+  // The fonts character outlines and design text frames are measured with; the
+  // factory opens its own when none is given.
+  void SetGlyphs(GlyphCache* glyphs) { glyphs_ = glyphs; }
+  // The font choices a polygon character is built with (the dialog sets them).
+  void SetCharChoice(const CharChoice& choice) { charChoice_ = choice; }
+
  private:
   std::optional<int> AskVertexCount(bool star);
   void ClearSelection();
+  GlyphCache& Glyphs();
+  // The outline of the character in r.Text; false when there is none to build.
+  bool BuildCharacter(ObjectRecord& r, QPoint at);
 
   Document& doc_;
   FactoryDialogs dialogs_;
   DefaultsSource defaults_;
   QWidget* owner_;
+  CharChoice charChoice_;
+  GlyphCache* glyphs_ = nullptr;
+  std::unique_ptr<GlyphCache> ownGlyphs_;
 };
 
 // The centre of the visible part of the slide, in editing-view pixels.

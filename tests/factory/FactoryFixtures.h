@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
@@ -39,9 +40,19 @@ class FactoryTest : public ::testing::Test {
   MessageRecorder messages;
   std::optional<int> vertexAnswer;
   std::optional<VertexCountAsk> asked;
+  std::optional<CharDialogValues> charAnswer = CharDialogValues{"A", {"IPAPGothic", false, false, false}};
+  bool yesAnswer = false;
+  std::vector<int> questions;  // Yes/No message ids asked
+  std::vector<int> told;       // message ids reported
   CMakeObj factory{doc, FactoryDialogs{[this](const VertexCountAsk& ask) {
-                     asked = ask;
-                     return vertexAnswer;
-                   }}};
+                                         asked = ask;
+                                         return vertexAnswer;
+                                       },
+                                       [this] { return charAnswer; },
+                                       [this](int id) {
+                                         questions.push_back(id);
+                                         return yesAnswer;
+                                       },
+                                       [this](const Failure& f) { told.push_back(f.messageId); }}};
   ViewArea area{QPoint(0, 0), QSize(800, 600)};
 };

@@ -1,0 +1,82 @@
+#include "editor/CharaTextSettings.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/store/MakeFont.h"
+#include "core/Document.h"
+#include "core/text/Cp932.h"
+#include "render/CharaText.h"
+
+namespace {
+
+constexpr int kMsgEnterCharacter = 30033;
+constexpr int kMsgTooLong = 30046;
+constexpr int kFaceBytes = 31;
+
+void StoreBytes(char* buffer, std::size_t size, const QByteArray& bytes) {
+  std::memset(buffer, 0, size);
+  std::memcpy(buffer, bytes.constData(), std::min(static_cast<std::size_t>(bytes.size()), size - 1));
+}
+
+std::uint16_t U16(int v, int lo, int hi) { return static_cast<std::uint16_t>(std::clamp(v, lo, hi)); }
+
+}  // namespace
+
+CharaTextSettings CharaTextSettings::FromRecord(const ObjectRecord& r) {
+  CharaTextSettings s;
+  s.text = DecodeCp932(CharaTextBytes(r));
+  s.face = DecodeCp932Buffer(r.CharaFontName, sizeof r.CharaFontName);
+  s.size = r.CharaFontSize;
+  s.bold = r.CharaFontBold != 0;
+  s.italic = r.CharaFontItalic != 0;
+  s.colour = r.ChararefText;
+  s.charMargin = r.CharaCharMargin;
+  s.lineMargin = r.CharaLineMargin;
+  s.angle = r.CharaAngle;
+  return s;
+}
+
+CharaTextCheck CheckCharaText(const CharaTextSettings& s, bool primaryHasText) {
+  CharaTextCheck check;
+  if (s.text.isEmpty()) {
+    if (primaryHasText) check.askRemove = true;
+    else check.failure = Failure{kMsgEnterCharacter, {}};
+    return check;
+  }
+  qsizetype bad = -1;
+  const std::optional<QByteArray> bytes = EncodeCp932(s.text, &bad);
+  if (!bytes) {
+    check.failure = Failure{kMsgTooLong, QString::fromUtf8("「%1」は使えない文字です").arg(s.text.mid(bad, 1))};
+  } else if (bytes->size() > kCharaTextBytes) {
+    check.failure = Failure{kMsgTooLong, {}};
+  } else {
+    check.bytes = *bytes;
+  }
+  return check;
+}
+
+int ApplyCharaText(Document& doc, const CharaTextSettings& s, const QByteArray& bytes, bool remove) {
+  const std::optional<QByteArray> face = EncodeCp932(s.face);
+  const QByteArray faceBytes = TruncateCp932(face.value_or(QByteArray(kDefaultFace)), kFaceBytes);
+  int changed = 0;
+  for (int i = 0; i < doc.ObjCount(); ++i) {
+    if (!doc.View(i).Selected) continue;
+    ObjectRecord& r = doc.Object(i);
+    ++changed;
+    if (remove) {
+      r.CharaText[0] = '\0';
+      continue;
+    }
+    StoreBytes(r.CharaText, sizeof r.CharaText, bytes);
+    StoreBytes(r.CharaFontName, sizeof r.CharaFontName, faceBytes);
+    r.CharaFontSize = U16(s.size, kCharaSizeMin, kCharaSizeMax);
+    r.CharaFontBold = s.bold ? 1 : 0;
+    r.CharaFontItalic = s.italic ? 1 : 0;
+    r.ChararefText = s.colour;
+    r.CharaCharMargin = U16(s.charMargin, 0, kCharaMarginMax);
+    r.CharaLineMargin = U16(s.lineMargin, 0, kCharaMarginMax);
+    r.CharaAngle = U16(s.angle, 0, kCharaAngleMax);
+  }
+  return changed;
+}

@@ -1,0 +1,40 @@
+#include "editor/factory/CharDialogValues.h"
+
+#include "app/store/MakeFont.h"
+#include "app/store/Settings.h"
+
+namespace {
+
+constexpr char kSection[] = "Last";
+constexpr int kMsgEnterCharacter = 30033;
+
+}  // namespace
+
+CharDialogValues LoadCharDialogValues() {
+  CharDialogValues v;
+  v.text = GetText(kSection, "CharMoji", QString());
+  v.choice.face = GetText(kSection, "CharFont", QString::fromLatin1(kDefaultFace));
+  v.choice.bold = GetInt(kSection, "CharBold", 0) != 0;
+  v.choice.italic = GetInt(kSection, "CharItalic", 0) != 0;
+  v.choice.curve = GetInt(kSection, "CharCurve", 0) != 0;
+  return v;
+}
+
+void SaveCharDialogValues(const CharDialogValues& v) {
+  WriteText(kSection, "CharMoji", v.text);
+  WriteText(kSection, "CharFont", v.choice.face);
+  WriteInt(kSection, "CharBold", v.choice.bold ? 1 : 0);
+  WriteInt(kSection, "CharItalic", v.choice.italic ? 1 : 0);
+  WriteInt(kSection, "CharCurve", v.choice.curve ? 1 : 0);
+}
+
+std::optional<Failure> CheckCharDialogValues(const CharDialogValues& v) {
+  if (v.text.isEmpty()) return Failure{kMsgEnterCharacter, {}};
+  return std::nullopt;
+}
+
+int FontListIndex(const QStringList& fonts, const QString& face) {
+  for (int i = 0; i < fonts.size(); ++i)
+    if (fonts[i].startsWith(face)) return i;
+  return -1;
+}
