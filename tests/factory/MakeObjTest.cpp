@@ -276,4 +276,44 @@ TEST_F(FactoryTest, CreatingClearsTheSelectionEvenWhenCancelled) {
   EXPECT_EQ(doc.View(1).Selected, 0);
 }
 
+TEST_F(FactoryTest, APolygonCharacterIsTheOutlineOfTheFirstTypedCharacter) {
+  charAnswer = CharDialogValues{"AB", {"IPAPGothic", false, false, false}};
+  const int ab = *Create(request::PolygonChar, {}, {400, 300});
+  charAnswer->text = "A";
+  const int a = *Create(request::PolygonChar, {}, {400, 300});
+  const ObjectRecord& r = doc.Object(ab);
+  EXPECT_EQ(r.ObjKind, objkind::Char);
+  EXPECT_EQ(r.Text[0], '\0');
+  EXPECT_EQ(QPoint(r.CenterX, r.CenterY), QPoint(400, 300));
+  EXPECT_EQ(r.Curve, 0);
+  ASSERT_EQ(r.PointNum, doc.Object(a).PointNum);
+  EXPECT_EQ(std::memcmp(r.Points, doc.Object(a).Points, sizeof r.Points), 0);
+  EXPECT_TRUE(questions.empty() && told.empty());
+
+  // No character, a space or a closed dialog: nothing is created and nothing said.
+  const int count = doc.ObjCount();
+  for (const std::optional<CharDialogValues>& answer :
+       {std::optional<CharDialogValues>{}, std::optional<CharDialogValues>{CharDialogValues{" ", {}}}}) {
+    charAnswer = answer;
+    EXPECT_EQ(Create(request::PolygonChar), std::nullopt);
+  }
+  EXPECT_EQ(doc.ObjCount(), count);
+  EXPECT_TRUE(messages.Ids().empty() && questions.empty() && told.empty());
+}
+
+TEST_F(FactoryTest, ACurvedOutlineTooLongAsksToGoStraight) {
+  charAnswer = CharDialogValues{QString::fromUtf8("漢"), {"IPAPGothic", false, false, true}};  // 222 points curved
+  const int count = doc.ObjCount();
+  EXPECT_EQ(Create(request::PolygonChar), std::nullopt);
+  EXPECT_EQ(questions, std::vector<int>{30034});
+  EXPECT_EQ(doc.ObjCount(), count);
+
+  yesAnswer = true;
+  const ObjectRecord& r = doc.Object(*Create(request::PolygonChar));
+  EXPECT_EQ(r.Curve, 0);
+  EXPECT_EQ(r.PointNum, 74);  // its anchors
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_TRUE(told.empty());
+}
+
 }  // namespace
