@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -17,6 +18,12 @@ namespace {
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
+
+int FontIndexFor(const QStringList& fonts, const QString& face) {
+  int i = FontListIndex(fonts, face);
+  if (i < 0) i = FontListIndex(fonts, QFont::substitute(face));
+  return std::max(0, i);
+}
 
 QToolButton* MakeStyleToggle(bool italic, QWidget* parent) {
   auto* button = new QToolButton(parent);
@@ -40,7 +47,7 @@ CCharDlg::CCharDlg(const CharDialogValues& start, const QStringList& fonts, QWid
       curve_(new QCheckBox(U("アウトラインを曲線にする(&C)"), this)) {
   setWindowTitle(U("1文字入力"));
   fonts_->addItems(fonts);
-  fonts_->setCurrentIndex(std::max(0, FontListIndex(fonts, start.choice.face)));
+  fonts_->setCurrentIndex(FontIndexFor(fonts, start.choice.face));
   bold_->setChecked(start.choice.bold);
   italic_->setChecked(start.choice.italic);
   curve_->setChecked(start.choice.curve);

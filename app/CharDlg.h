@@ -37,5 +37,9 @@ class CCharDlg : public QDialog {
   QCheckBox* curve_;
 };
 
+// The entry of `fonts` a dialog selects for `face`: the first that begins with it,
+// else with the family the face is drawn with, else the first.
+int FontIndexFor(const QStringList& fonts, const QString& face);
+
 // A checkable button showing "B" in bold or "I" in italics, with its tool tip.
 QToolButton* MakeStyleToggle(bool italic, QWidget* parent);

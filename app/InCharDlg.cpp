@@ -51,7 +51,7 @@ CInCharDlg::CInCharDlg(Document& doc, int primary, const QStringList& fonts, Col
   text_ = new QLineEdit(s.text, this);
   fonts_ = new QComboBox(this);
   fonts_->addItems(fonts);
-  fonts_->setCurrentIndex(std::max(0, FontListIndex(fonts, s.face)));
+  fonts_->setCurrentIndex(FontIndexFor(fonts, s.face));
   size_ = Spin(kCharaSizeMin, kCharaSizeMax, s.size, this);
   size_->setToolTip(U("【フォントサイズ】\nフォントサイズを変更します"));
   bold_ = MakeStyleToggle(false, this);

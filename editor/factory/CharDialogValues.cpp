@@ -35,6 +35,6 @@ std::optional<Failure> CheckCharDialogValues(const CharDialogValues& v) {
 
 int FontListIndex(const QStringList& fonts, const QString& face) {
   for (int i = 0; i < fonts.size(); ++i)
-    if (fonts[i].startsWith(face)) return i;
+    if (fonts[i].startsWith(face, Qt::CaseInsensitive)) return i;
   return -1;
 }

@@ -21,5 +21,6 @@ void SaveCharDialogValues(const CharDialogValues& values);
 // 30033 when there is no character to take the outline of.
 std::optional<Failure> CheckCharDialogValues(const CharDialogValues& values);
 
-// The first entry of `fonts` that begins with `face`; -1 when none does.
+// The first entry of `fonts` that begins with `face` (in any case, as face names
+// compare); -1 when none does.
 int FontListIndex(const QStringList& fonts, const QString& face);

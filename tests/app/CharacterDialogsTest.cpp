@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -41,9 +42,10 @@ class CharacterDialogsTest : public ::testing::Test {
 };
 
 TEST_F(CharacterDialogsTest, TheCharacterDialogRefusesAnEmptyTextAndRemembersItsChoices) {
+  QFont::insertSubstitution("Meiryo UI", "IPAPGothic");  // as the program does at start-up
   CCharDlg dlg(LoadCharDialogValues(), kFonts);
   EXPECT_EQ(dlg.windowTitle(), U("1文字入力"));
-  EXPECT_EQ(dlg.Fonts()->currentIndex(), 0);  // "Meiryo UI" is not in the list
+  EXPECT_EQ(dlg.Fonts()->currentText(), "IPAPGothic");  // what "Meiryo UI" is drawn with
   dlg.show();
   QPushButton* decide = dlg.findChild<QPushButton*>();
   QTest::mouseClick(decide, Qt::LeftButton);
@@ -217,6 +219,11 @@ TEST_F(CharacterDialogsTest, TheMainWindowInsertsDesignTextAndCharactersAndSetsT
     dlg.reject();
   }, [&] { chara->trigger(); });
   EXPECT_STREQ(doc.Object(1).CharaText, "ab");
+
+  // A face whose glyphs cannot be had is drawn with the fallback, and the status bar says so.
+  std::strcpy(doc.Object(0).FontName, "No Such Face");
+  window.View()->OnDraw(shown);
+  EXPECT_TRUE(window.statusBar()->currentMessage().contains("No Such Face"));
 }
 
 }  // namespace
