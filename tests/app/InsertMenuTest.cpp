@@ -20,6 +20,13 @@ namespace {
 
 class InsertMenuTest : public ::testing::Test {
  protected:
+  static FactoryDialogs Dialogs() {
+    FactoryDialogs d;
+    d.askVertexCount = [](const VertexCountAsk&) { return std::optional<int>(7); };
+    d.askCharacter = [] { return std::optional<CharDialogValues>({"A", CharChoice{"IPAPGothic", false, false, false}}); };
+    return d;
+  }
+
   void SetUp() override {
     support::ClearSettings();
     view.resize(640, 480);
@@ -53,8 +60,7 @@ class InsertMenuTest : public ::testing::Test {
   QString picturePath;
   int changed = 0;
   InsertTarget target{file, view, [this](QWidget*) { return picturePath; },
-                      FactoryDialogs{[](const VertexCountAsk&) { return std::optional<int>(7); },
-                                     [] { return std::optional<CharDialogValues>({"A", {"IPAPGothic"}}); }},
+                      Dialogs(),
                       [this] { ++changed; }, nullptr};
   QMenuBar bar;
   QMenu* menu = nullptr;
