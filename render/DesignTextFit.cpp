@@ -80,6 +80,6 @@ DesignTextFitResult FitDesignText(ObjectRecord& r, QSize slide, const DesignText
 
 DesignTextFitResult FitDesignText(ObjectRecord& r, QSize slide, GlyphCache& glyphs, int dpiY) {
   GlyphFont* font = DesignTextFont(glyphs, r);
-  if (!font) return {};
+  if (!font) return FitDesignText(r, slide, [](const ObjectRecord&) { return TextExtent{}; });  // margins only
   return FitDesignText(r, slide, [&](const ObjectRecord& rec) { return MeasureDesignText(*font, rec, 1.0f, dpiY); });
 }

@@ -32,5 +32,5 @@ using DesignTextMeasure = std::function<TextExtent(const ObjectRecord&)>;  // at
 // Stores the frame (slide units) the text needs, after shrinking the font down to
 // 2 points and then cutting characters while it is wider or higher than `slide`.
 DesignTextFitResult FitDesignText(ObjectRecord& r, QSize slide, const DesignTextMeasure& measure);
-// The same with the record's own glyph font; nothing changes when no font opens.
+// The same with the record's own glyph font; without one the frame holds the margins only.
 DesignTextFitResult FitDesignText(ObjectRecord& r, QSize slide, GlyphCache& glyphs, int dpiY);

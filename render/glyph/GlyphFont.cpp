@@ -22,6 +22,9 @@ using native::FixedPoint;
 constexpr double kObliqueShear = 0.2126;
 // Many prepared glyphs are a few kilobytes each; a long session keeps them bounded.
 constexpr std::size_t kMaxPrepared = 4096;
+// Beyond this em size a glyph is far larger than any screen or page; a damaged
+// font size must not ask for a mask of gigabytes.
+constexpr int kMaxPreparedPixels = 8192;
 
 // cos and sin of whole degrees, exact for the quarter turns.
 std::pair<double, double> CosSin(int degrees) {
@@ -249,7 +252,7 @@ const PreparedGlyph* GlyphFont::Prepare(char32_t ch, const GlyphTransform& t) {
   if (prepared_.size() >= kMaxPrepared) prepared_.clear();
   std::unique_ptr<PreparedGlyph> out;
   const Unscaled* g = Load(ch);
-  if (g->hasOutline && t.pixelSize > 0 && g->points.size() < 32768) {
+  if (g->hasOutline && t.pixelSize > 0 && t.pixelSize <= kMaxPreparedPixels && g->points.size() < 32768) {
     BlockList blocks = GlyphToBlocks(NativeOutline(ch, t));
     if (!blocks.points.empty()) {
       const double scale = static_cast<double>(t.pixelSize) / face_->units_per_EM;

@@ -52,7 +52,7 @@ class GlyphFont {
   // The native outline bytes of `ch`; empty when the character has no outline
   // (a space, a character the font lacks).
   QByteArray NativeOutline(char32_t ch, const GlyphTransform& t);
-  // Null when the character has no outline.
+  // Null when the character has no outline or the size is beyond any surface.
   const PreparedGlyph* Prepare(char32_t ch, const GlyphTransform& t);
 
   // Advance of `ch` (0 = the font's missing glyph) at pixelSize, whole pixels.

@@ -53,6 +53,8 @@ TEST(GlyphFont, TurnedAndMirroredGlyphsKeepTheirBox) {
   EXPECT_TRUE(covered(0, m.height() / 2) || covered(1, m.height() / 2));
   EXPECT_FALSE(covered(m.width() / 2, m.height() / 4));
   EXPECT_TRUE(covered(m.width() / 2, 0) || covered(m.width() / 2, 1));
+  // A damaged font size asks for no mask of gigabytes.
+  EXPECT_EQ(font->Prepare(U'目', {87380, 0, false, false}), nullptr);
 }
 
 TEST(GlyphFont, FaceWithoutUsableOutlinesFallsBackAndIsNotedOnce) {
