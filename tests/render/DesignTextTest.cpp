@@ -93,6 +93,24 @@ TEST_F(DesignTextTest, AQuarterTurnStandsTheLineUp) {
   EXPECT_NEAR(turned.center().y(), 300, 8);
 }
 
+TEST_F(DesignTextTest, AMirroredTextDrawsMirroredGlyphsInTheSamePlace) {
+  doc.AddObject(DesignText("F", {300, 300}, 60));
+  const QImage upright = Render();
+  doc.Object(0).FlipH = 1;
+  const QImage mirrored = Render();
+  const QRect a = Extent(upright, kRed);
+  const QRect b = Extent(mirrored, kRed);
+  ASSERT_FALSE(a.isEmpty());
+  EXPECT_NEAR(a.center().x(), b.center().x(), 1);
+  EXPECT_EQ(a.size(), b.size());
+  int differ = 0;
+  for (int y = a.top(); y <= a.bottom(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      differ += (At(upright, a.left() + x, y) == kRed) != (At(mirrored, b.right() - x, y) == kRed);
+  EXPECT_LT(differ, a.width() * a.height() / 50);  // the same F, the other way round
+  EXPECT_EQ(doc.Object(0).Points[0].x, 0);        // and drawing stored no frame
+}
+
 TEST_F(DesignTextTest, BlackFillStaysBlackAndAnOutlineAloneIsStroked) {
   doc.AddObject(DesignText("H", {200, 200}, 48));
   doc.Object(0).refMen = 0;  // black, which the glyph buffer must not take for see-through
