@@ -47,7 +47,8 @@ CharaTextCheck CheckCharaText(const CharaTextSettings& s, bool primaryHasText) {
   qsizetype bad = -1;
   const std::optional<QByteArray> bytes = EncodeCp932(s.text, &bad);
   if (!bytes) {
-    check.failure = Failure{kMsgTooLong, QString::fromUtf8("「%1」は使えない文字です").arg(s.text.mid(bad, 1))};
+    const QString character = s.text.mid(bad, bad >= 0 && s.text[bad].isHighSurrogate() ? 2 : 1);
+    check.failure = Failure{kMsgTooLong, QString::fromUtf8("「%1」は使えない文字です").arg(character)};
   } else if (bytes->size() > kCharaTextBytes) {
     check.failure = Failure{kMsgTooLong, {}};
   } else {

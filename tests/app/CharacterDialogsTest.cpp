@@ -125,7 +125,9 @@ TEST_F(InCharDlgTest, ApplyWritesEverySelectedObjectAndTheDialogStaysOpen) {
   EXPECT_TRUE(dlg->isVisible());
 
   Apply(*dlg, U("あいうえおかきくA"));  // 17 bytes
-  EXPECT_EQ(messages.Ids(), std::vector<int>{30046});
+  Apply(*dlg, U("a😀"));                // a character Shift-JIS cannot hold
+  EXPECT_EQ(messages.Ids(), (std::vector<int>{30046, 30046}));
+  EXPECT_TRUE(messages.messages[1].prefix.contains(U("😀")));
   EXPECT_EQ(applied, 1);
   EXPECT_EQ(DecodeCp932Buffer(doc.Object(0).CharaText, 17), U("あいうえおかきく"));
 }
@@ -187,6 +189,7 @@ TEST_F(CharacterDialogsTest, TheMainWindowInsertsDesignTextAndCharactersAndSetsT
   window.resize(1000, 700);
   window.show();
   QMenuBar* bar = window.menuBar();
+  EXPECT_FALSE(MenuItem(bar, U("書式(&O)"), U("文字イン文字(&T)..."))->isEnabled());  // nothing selected
 
   MenuItem(bar, U("挿入(&I)"), U("デザインテキスト"))->trigger();
   ASSERT_EQ(doc.ObjCount(), 1);
