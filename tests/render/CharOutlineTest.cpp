@@ -4,7 +4,9 @@
 
 #include <cstring>
 
+#include "RenderFixtures.h"
 #include "core/Records.h"
+#include "render/SlideRenderer.h"
 #include "render/glyph/GlyphCache.h"
 #include "render/outline/MathSub.h"
 
@@ -91,6 +93,32 @@ TEST(CharOutline, ARealCharacterBecomesAClosedFigure) {
   std::strcpy(space.Text, " ");
   EXPECT_EQ(BuildCharOutline(space, {"IPAPGothic", false, false, true}, {0, 0}, glyphs, 96),
             CharOutlineStatus::NoOutline);
+}
+
+TEST(CharOutline, TheHolesOfACharacterStayOpenWhenItIsFilled) {
+  Document doc;
+  renderfixtures::Reset(doc, 1);
+  GlyphCache glyphs;
+  constexpr COLORREF kFill = 0x40C0F0;
+  for (bool curve : {false, true}) {
+    ObjectRecord r = renderfixtures::Box(QRect(0, 0, 10, 10), kFill, 0x804000);
+    r.ObjKind = objkind::Char;
+    std::strcpy(r.Text, "\x89\xf1");  // 回: a ring of stroke round a hole round a stroked square
+    ASSERT_EQ(BuildCharOutline(r, {"IPAPGothic", false, false, curve}, {300, 300}, glyphs, 96),
+              CharOutlineStatus::Built);
+    doc.AddObject(r);
+    const QImage image = RenderSlideImage(doc, 0, 1.0f);
+    doc.RemoveObject(0);
+    // Across the middle: outer stroke, hole, inner stroke, hole, inner stroke, hole, outer stroke.
+    int runs = 0;
+    bool in = false;
+    for (int x = 0; x < image.width(); ++x) {
+      const bool fill = renderfixtures::At(image, x, 300) == kFill;
+      if (fill && !in) ++runs;
+      in = fill;
+    }
+    EXPECT_EQ(runs, 4) << (curve ? "curved" : "straight");
+  }
 }
 
 }  // namespace
