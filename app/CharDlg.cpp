@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/store/Messages.h"
+#include "base/MessageSink.h"
 
 namespace {
 
@@ -79,8 +79,8 @@ CharDialogValues CCharDlg::Values() const {
 
 void CCharDlg::Decide() {
   const CharDialogValues values = Values();
-  if (const std::optional<Failure> f = CheckCharDialogValues(values)) {
-    ShowMessage(f->messageId, this, QString(), MsgStyle::Info);
+  if (const Result<void> checked = CheckCharDialogValues(values); !checked) {
+    ShowFailure(checked.error(), this);
     text_->setFocus();
     return;
   }

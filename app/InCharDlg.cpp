@@ -14,16 +14,15 @@
 #include <QVBoxLayout>
 
 #include "app/CharDlg.h"
-#include "app/Commands.h"
-#include "app/store/Messages.h"
-#include "core/Document.h"
-#include "editor/factory/CharDialogValues.h"
+#include "app/CommandIds.h"
+#include "base/MessageIds.h"
+#include "base/MessageSink.h"
+#include "core/EditPath.h"
+#include "editor/CommandRegistry.h"
 #include "render/CharaText.h"
 #include "render/gdi/Color.h"
 
 namespace {
-
-constexpr int kMsgRemove = 30047;
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -42,11 +41,11 @@ std::optional<COLORREF> StandardColourPicker(QWidget* owner, COLORREF current) {
 
 }  // namespace
 
-CInCharDlg::CInCharDlg(Document& doc, int primary, const QStringList& fonts, ColourPicker pickColour,
-                       std::function<void()> applied, QWidget* parent)
-    : QDialog(parent), doc_(doc), primary_(primary), pickColour_(std::move(pickColour)), applied_(std::move(applied)) {
+CInCharDlg::CInCharDlg(EditPath& edits, int primary, const QStringList& fonts, ColourPicker pickColour,
+                       QWidget* parent)
+    : QDialog(parent), edits_(edits), primary_(primary), pickColour_(std::move(pickColour)) {
   setWindowTitle(U("文字イン文字設定"));
-  const CharaTextSettings s = CharaTextSettings::FromRecord(doc_.Object(primary_));
+  const CharaTextSettings s = CharaTextSettings::FromRecord(edits_.Doc().Object(primary_));
   colour_ = s.colour;
   text_ = new QLineEdit(s.text, this);
   fonts_ = new QComboBox(this);
@@ -134,28 +133,26 @@ void CInCharDlg::PickColour() {
 
 void CInCharDlg::Apply() {
   const CharaTextSettings s = Values();
-  const CharaTextCheck check = CheckCharaText(s, HasCharaText(doc_.Object(primary_)));
-  if (check.failure) {
-    const QString prefix = check.failure->detail.isEmpty() ? QString() : check.failure->detail + "\n";
-    ShowMessage(check.failure->messageId, this, prefix, MsgStyle::Info);
+  const Result<CharaTextChange> change = CheckCharaText(s, HasCharaText(edits_.Doc().Object(primary_)));
+  if (!change) {
+    ShowFailure(change.error(), this);
     text_->setFocus();
     return;
   }
-  if (check.askRemove && ShowMessage(kMsgRemove, this, QString(), MsgStyle::YesNo) != IDYES) return;
-  ApplyCharaText(doc_, s, check.bytes, check.askRemove);
-  if (applied_) applied_();
+  if (change->remove && ShowMessage(msg::AskRemoveCharaText, this, QString(), MsgStyle::YesNo) != IDYES) return;
+  ApplyCharaText(edits_, s, *change);
 }
 
-void RegisterInCharCommand(CommandRegistry& commands, Document& doc, std::function<int()> primary,
-                           std::function<void()> applied, QWidget* owner) {
-  const auto usable = [&doc, primary] {
+void RegisterInCharCommand(CommandRegistry& commands, EditPath& edits, std::function<int()> primary,
+                           QWidget* owner) {
+  const auto usable = [&edits, primary] {
     const int i = primary();
-    return i >= 0 && i < doc.ObjCount() && doc.Object(i).ObjClass != objclass::Image;
+    return i >= 0 && i < edits.Doc().ObjCount() && edits.Doc().Object(i).ObjClass != objclass::Image;
   };
   commands.Add({ID_SET_CHARA, "ID_SET_CHARA", U("文字イン文字(&T)..."),
-                [&doc, primary, applied, owner, usable] {
+                [&edits, primary, owner, usable] {
                   if (!usable()) return;
-                  CInCharDlg dlg(doc, primary(), QFontDatabase::families(), StandardColourPicker, applied, owner);
+                  CInCharDlg dlg(edits, primary(), QFontDatabase::families(), StandardColourPicker, owner);
                   dlg.exec();
                 },
                 usable});

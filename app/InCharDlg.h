@@ -6,18 +6,16 @@
 #include <functional>
 #include <optional>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 #include "editor/CharaTextSettings.h"
 
 class CommandRegistry;
-class Document;
+class EditPath;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
-
-inline constexpr int ID_SET_CHARA = 515;
 
 // Asks for a colour starting from `current`; nullopt when cancelled.
 using ColourPicker = std::function<std::optional<COLORREF>(QWidget* owner, COLORREF current)>;
@@ -25,9 +23,10 @@ using ColourPicker = std::function<std::optional<COLORREF>(QWidget* owner, COLOR
 class CInCharDlg : public QDialog {
   Q_OBJECT
  public:
-  // `applied` runs after the selected objects changed (redraw, modified flag).
-  CInCharDlg(Document& doc, int primary, const QStringList& fonts, ColourPicker pickColour,
-             std::function<void()> applied, QWidget* parent = nullptr);
+  // Shows the text-in-text of object `primary`; 適用 changes every selected
+  // object through `edits`.
+  CInCharDlg(EditPath& edits, int primary, const QStringList& fonts, ColourPicker pickColour,
+             QWidget* parent = nullptr);
 
   CharaTextSettings Values() const;
   QLineEdit* Text() const { return text_; }
@@ -44,10 +43,9 @@ class CInCharDlg : public QDialog {
   void PickColour();
   void ShowColour();
 
-  Document& doc_;
+  EditPath& edits_;
   int primary_;
   ColourPicker pickColour_;
-  std::function<void()> applied_;
   COLORREF colour_ = 0;
   QLineEdit* text_;
   QComboBox* fonts_;
@@ -62,5 +60,5 @@ class CInCharDlg : public QDialog {
 };
 
 // ID_SET_CHARA: enabled when there is a primary object that is not an image.
-void RegisterInCharCommand(CommandRegistry& commands, Document& doc, std::function<int()> primary,
-                           std::function<void()> applied, QWidget* owner);
+void RegisterInCharCommand(CommandRegistry& commands, EditPath& edits, std::function<int()> primary,
+                           QWidget* owner);

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "editor/PageView.h"
+#include "editor/MiradoView.h"
 #include "render/glyph/FontFile.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "app/SamplePresentation.h"
+#include "base/Allocator.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
-#include "core/base/Allocator.h"
-#include "core/text/Cp932.h"
 #include "render/DesignText.h"
 #include "render/DesignTextFit.h"
 #include "render/SlideRenderer.h"

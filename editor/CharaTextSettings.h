@@ -5,12 +5,11 @@
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
-#include "app/store/Settings.h"
-#include "core/base/Failure.h"
+#include "base/Color.h"
+#include "base/Failure.h"
 
-class Document;
+class EditPath;
 struct ObjectRecord;
 
 struct CharaTextSettings {
@@ -31,17 +30,18 @@ inline constexpr int kCharaSizeMin = 5, kCharaSizeMax = 64;
 inline constexpr int kCharaMarginMax = 20;
 inline constexpr int kCharaAngleMax = 359;
 
-// What applying the settings means.
-struct CharaTextCheck {
-  std::optional<Failure> failure;  // 30046 too long, 30033 nothing to set or remove
-  bool askRemove = false;          // an empty text on an object that has one: ask 30047
-  QByteArray bytes;                // the text as stored, when it is set
+// What applying the settings does.
+struct CharaTextChange {
+  bool remove = false;  // an empty text on an object that has one: ask 30047, then remove
+  QByteArray bytes;     // the text as stored, when it is set
 };
 
 // `primaryHasText`: the primary object has text-in-text now. The limit is 16 CP932
-// bytes of whole characters; a character CP932 cannot hold is refused.
-CharaTextCheck CheckCharaText(const CharaTextSettings& s, bool primaryHasText);
+// bytes of whole characters. Fails with 30046 when the text is longer or holds a
+// character CP932 cannot (named in the detail), 30033 when there is nothing to
+// set or remove.
+Result<CharaTextChange> CheckCharaText(const CharaTextSettings& s, bool primaryHasText);
 
-// Writes the settings to every selected object in table order, or (remove) only
-// empties their text-in-text and keeps the rest. Returns how many changed.
-int ApplyCharaText(Document& doc, const CharaTextSettings& s, const QByteArray& bytes, bool remove);
+// Writes the settings to every selected object, or (remove) only empties their
+// text-in-text and keeps the rest: one undoable change. False when nothing is selected.
+bool ApplyCharaText(EditPath& edits, const CharaTextSettings& s, const CharaTextChange& change);

@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "app/store/MakeFont.h"
+#include "base/Cp932.h"
+#include "base/MulDiv.h"
 #include "core/Records.h"
-#include "core/base/MulDiv.h"
-#include "core/text/Cp932.h"
+#include "geometry/MathSub.h"
+#include "render/MakeFont.h"
 #include "render/glyph/GlyphCache.h"
 #include "render/glyph/GlyphToBlocks.h"
-#include "render/outline/MathSub.h"
 
 char32_t FirstCharacter(const char* text, std::size_t size) {
   const std::size_t n = strnlen(text, size);

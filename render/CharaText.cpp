@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <cstring>
 
-#include "app/store/MakeFont.h"
+#include "base/Cp932.h"
 #include "core/Records.h"
-#include "core/text/Cp932.h"
+#include "geometry/Rotation.h"
+#include "render/MakeFont.h"
 #include "render/gdi/Color.h"
-#include "render/outline/Rotation.h"
 
 bool HasCharaText(const ObjectRecord& r) { return r.CharaText[0] != '\0'; }
 

@@ -1,6 +1,7 @@
 #include "render/DesignText.h"
 
 #include "core/Document.h"
+#include "geometry/StrokePath.h"
 #include "render/CharaText.h"
 #include "render/DesignTextFit.h"
 #include "render/FigureStyle.h"
@@ -10,7 +11,6 @@
 #include "render/gdi/Dc.h"
 #include "render/gdi/Pixels.h"
 #include "render/glyph/GlyphCache.h"
-#include "render/outline/StrokePath.h"
 
 namespace {
 

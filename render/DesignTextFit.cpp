@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/store/MakeFont.h"
+#include "base/Cp932.h"
+#include "base/MulDiv.h"
 #include "core/Records.h"
-#include "core/base/MulDiv.h"
-#include "core/text/Cp932.h"
+#include "geometry/Rotation.h"
+#include "render/MakeFont.h"
 #include "render/glyph/GlyphCache.h"
-#include "render/outline/Rotation.h"
 
 GlyphFont* DesignTextFont(GlyphCache& glyphs, const ObjectRecord& r) {
   QString face = DecodeCp932Buffer(r.FontName, sizeof r.FontName);

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "base/Cp932.h"
 #include "core/Records.h"
-#include "core/text/Cp932.h"
-#include "render/outline/Angles.h"
-#include "render/outline/MathSub.h"
-#include "render/outline/Rotation.h"
+#include "geometry/Angles.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
 
 std::vector<Cp932Char> SplitCp932(QByteArrayView bytes) {
   std::vector<Cp932Char> out;

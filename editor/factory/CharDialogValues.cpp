@@ -1,12 +1,12 @@
 #include "editor/factory/CharDialogValues.h"
 
-#include "app/store/MakeFont.h"
-#include "app/store/Settings.h"
+#include "base/MessageIds.h"
+#include "base/Settings.h"
+#include "render/MakeFont.h"
 
 namespace {
 
 constexpr char kSection[] = "Last";
-constexpr int kMsgEnterCharacter = 30033;
 
 }  // namespace
 
@@ -28,9 +28,9 @@ void SaveCharDialogValues(const CharDialogValues& v) {
   WriteInt(kSection, "CharCurve", v.choice.curve ? 1 : 0);
 }
 
-std::optional<Failure> CheckCharDialogValues(const CharDialogValues& v) {
-  if (v.text.isEmpty()) return Failure{kMsgEnterCharacter, {}};
-  return std::nullopt;
+Result<void> CheckCharDialogValues(const CharDialogValues& v) {
+  if (v.text.isEmpty()) return Failure{msg::EnterText, QString(), MsgStyle::Info};
+  return {};
 }
 
 int FontListIndex(const QStringList& fonts, const QString& face) {

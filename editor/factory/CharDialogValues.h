@@ -4,9 +4,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
-#include "core/base/Failure.h"
+#include "base/Failure.h"
 #include "render/CharOutline.h"
 
 struct CharDialogValues {
@@ -18,8 +17,8 @@ struct CharDialogValues {
 CharDialogValues LoadCharDialogValues();
 void SaveCharDialogValues(const CharDialogValues& values);
 
-// 30033 when there is no character to take the outline of.
-std::optional<Failure> CheckCharDialogValues(const CharDialogValues& values);
+// Fails with 30033 when there is no character to take the outline of.
+Result<void> CheckCharDialogValues(const CharDialogValues& values);
 
 // The first entry of `fonts` that begins with `face` (in any case, as face names
 // compare); -1 when none does.

@@ -4,20 +4,19 @@
 #include <cstring>
 #include <limits>
 
-#include "core/Document.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/MessageIds.h"
+#include "core/EditPath.h"
 #include "editor/factory/Requests.h"
+#include "geometry/DefaultOutline.h"
+#include "geometry/Rotation.h"
 #include "render/CharOutline.h"
 #include "render/DesignTextFit.h"
 #include "render/glyph/GlyphCache.h"
-#include "render/outline/DefaultOutline.h"
-#include "render/outline/Rotation.h"
 
 namespace {
 
 constexpr int kTextBytes = 990;
-constexpr int kMsgStraightInstead = 30034;
-constexpr int kMsgTooManyVertices = 30045;
 
 std::uint16_t U16(int v) {
   return static_cast<std::uint16_t>(std::clamp(v, 0, int{std::numeric_limits<std::uint16_t>::max()}));
@@ -143,8 +142,8 @@ QSize FitPicture(QSize picture, QSize slide, int imageW) {
   return {std::max(1, static_cast<int>(w * toHeight)), slide.height()};
 }
 
-CMakeObj::CMakeObj(Document& doc, FactoryDialogs dialogs, DefaultsSource defaults, QWidget* owner)
-    : doc_(doc), dialogs_(std::move(dialogs)), defaults_(std::move(defaults)), owner_(owner) {}
+CMakeObj::CMakeObj(EditPath& edits, FactoryDialogs dialogs, DefaultsSource defaults)
+    : edits_(edits), dialogs_(std::move(dialogs)), defaults_(std::move(defaults)) {}
 
 CMakeObj::~CMakeObj() = default;
 
@@ -154,26 +153,26 @@ GlyphCache& CMakeObj::Glyphs() {
   return *ownGlyphs_;
 }
 
-std::optional<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QPoint point,
-                                          const ViewArea& area) {
+Result<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QPoint point,
+                                   const ViewArea& area) {
   const ObjectRequest* req = FindRequest(request);
-  if (!req) return std::nullopt;
+  if (!req) return Failure{};
   ClearSelection();
   ObjectShape shape{req->objClass, req->kind, req->variant, req->n, req->noColour};
   if (req->ask != AskCount::No) {
     const std::optional<int> n = AskVertexCount(req->ask == AskCount::Star);
-    if (!n) return std::nullopt;
+    if (!n) return Failure{};
     shape.n = *n;
   }
   ObjectContent c = content;
   c.text = RequestText(*req, content.text);
   if (request == request::PolygonChar) {
     const std::optional<CharDialogValues> chosen = dialogs_.askCharacter ? dialogs_.askCharacter() : std::nullopt;
-    if (!chosen) return std::nullopt;
+    if (!chosen) return Failure{};
     charChoice_ = chosen->choice;
     c.text = chosen->text;
   }
-  if (point == kViewCentre) point = VisibleSlideCentre(doc_.Header(), area);
+  if (point == kViewCentre) point = VisibleSlideCentre(edits_.Doc().Header(), area);
   return BuildObject(shape, c, point);
 }
 
@@ -187,18 +186,19 @@ std::optional<int> CMakeObj::AskVertexCount(bool star) {
 }
 
 void CMakeObj::ClearSelection() {
-  for (int i = 0; i < doc_.ObjCount(); ++i) doc_.View(i).Selected = 0;
+  const Document& doc = edits_.Doc();
+  for (int i = 0; i < doc.ObjCount(); ++i) doc.View(i).Selected = 0;
 }
 
-std::optional<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectContent& content,
-                                         QPoint point) {
-  if (!doc_.HasRoomFor(1, owner_)) return std::nullopt;
+Result<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point) {
+  const Document& doc = edits_.Doc();
+  if (Result<void> room = doc.HasRoomFor(1); !room) return room.error();
   const bool image = shape.objClass == objclass::Image;
   if (image && (!content.picture || content.pictureSize.width() <= 0 || content.pictureSize.height() <= 0))
-    return std::nullopt;
+    return Failure{};
 
   const ObjDefaults d = defaults_();
-  const DocHeader& h = doc_.Header();
+  const DocHeader& h = doc.Header();
   const float zoom = h.Zoom > 0 ? h.Zoom : 1.0f;
   const QPoint at(static_cast<int>(point.x() / zoom), static_cast<int>(point.y() / zoom));
 
@@ -223,32 +223,33 @@ std::optional<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectC
   std::fill(std::begin(r.PointFixed), std::end(r.PointFixed), 1);
 
   if (shape.objClass == objclass::DText) {
-    FitDesignText(r, QSize(h.SlideW, h.SlideH), Glyphs(), doc_.Dpi().y);
+    FitDesignText(r, QSize(h.SlideW, h.SlideH), Glyphs(), doc.Dpi().y);
     r.Curve = 1;
   } else if (shape.objClass == objclass::Figure && shape.kind == objkind::Char) {
-    if (!BuildCharacter(r, at)) return std::nullopt;
+    if (Result<void> built = BuildCharacter(r, at); !built) return built.error();
   } else if (shape.objClass == objclass::Figure && !DefaultOutline(r, shape.variant, shape.n)) {
-    return std::nullopt;
+    return Failure{};
   }
 
-  const std::optional<int> index = doc_.AddObject(r, owner_);
-  if (index && image) doc_.Object(*index).Picture = doc_.Pictures().Add(content.picture);
-  return index;
+  return edits_.Apply(EditKind::NoSnapshot, [&](Document& target) {
+    Result<int> index = target.AddObject(r);
+    if (index && image) target.Object(*index).Picture = target.Pictures().Add(content.picture);
+    return index;
+  });
 }
 
-bool CMakeObj::BuildCharacter(ObjectRecord& r, QPoint at) {
+Result<void> CMakeObj::BuildCharacter(ObjectRecord& r, QPoint at) {
   CharChoice choice = charChoice_;
   for (;;) {
-    switch (BuildCharOutline(r, choice, at, Glyphs(), doc_.Dpi().y)) {
-      case CharOutlineStatus::Built: return true;
-      case CharOutlineStatus::NoOutline: return false;
+    switch (BuildCharOutline(r, choice, at, Glyphs(), edits_.Doc().Dpi().y)) {
+      case CharOutlineStatus::Built: return {};
+      case CharOutlineStatus::NoOutline: return Failure{};
       case CharOutlineStatus::TooManyForCurve:
-        if (!dialogs_.askYesNo || !dialogs_.askYesNo(kMsgStraightInstead)) return false;
+        if (!dialogs_.askYesNo || !dialogs_.askYesNo(msg::AskTooManyVertices)) return Failure{};
         choice.curve = false;
         break;
       case CharOutlineStatus::TooManyForStraight:
-        if (dialogs_.tell) dialogs_.tell({kMsgTooManyVertices, {}});
-        return false;
+        return Failure{msg::CharTooComplex, QString(), MsgStyle::Info};
     }
   }
 }

@@ -1,5 +1,6 @@
-// The object factory: every new object enters the document here, filled
-// from the user's stored defaults, with its default outline.
+// The object factory: every new object enters the document here, through the
+// edit path (creating an object takes no undo snapshot), filled from the
+// user's stored defaults, with its default outline.
 #pragma once
 
 #include <QPoint>
@@ -10,16 +11,15 @@
 #include <memory>
 #include <optional>
 
-#include "app/store/Settings.h"
-#include "core/base/Failure.h"
+#include "base/Color.h"
+#include "base/Failure.h"
 #include "editor/factory/CharDialogValues.h"
 #include "editor/factory/ObjDefaults.h"
 #include "editor/factory/VertexCount.h"
 
-class Document;
+class EditPath;
 class GlyphCache;
 class Picture;
-class QWidget;
 struct DocHeader;
 
 // The visible part of the editing view: its client size and scroll position.
@@ -55,33 +55,33 @@ struct FactoryDialogs {
   std::function<std::optional<int>(const VertexCountAsk&)> askVertexCount;
   // The character dialog of the polygon character; nullopt when closed without OK.
   std::function<std::optional<CharDialogValues>()> askCharacter;
-  // A Yes/No question by message id (30034); true for Yes.
+  // A Yes/No question by message id (msg::AskTooManyVertices); true for Yes.
   std::function<bool(int messageId)> askYesNo;
-  // A message by value (30045); the factory shows nothing itself.
-  std::function<void(const Failure&)> tell;
 };
 
 class CMakeObj {
  public:
   using DefaultsSource = std::function<ObjDefaults()>;
 
-  explicit CMakeObj(Document& doc, FactoryDialogs dialogs = {},
-                    DefaultsSource defaults = &ObjDefaults::FromStore, QWidget* owner = nullptr);
+  explicit CMakeObj(EditPath& edits, FactoryDialogs dialogs = {},
+                    DefaultsSource defaults = &ObjDefaults::FromStore);
   ~CMakeObj();
 
   // Creates the object of creation request 0..30 at `point` (editing-view
   // pixels; kViewCentre for the centre of the slide's visible part in
   // `area`). The selection is cleared first. Returns the index of the new,
-  // selected object; the caller makes it the view's primary object and marks
-  // the document modified. nullopt when nothing was created.
-  std::optional<int> CreateObject(int request, const ObjectContent& content, QPoint point,
-                                  const ViewArea& area);
+  // selected object; the caller makes it the view's primary object. Fails
+  // as BuildObject does, and with msg::None when the request is unknown or
+  // the vertex count was not given.
+  Result<int> CreateObject(int request, const ObjectContent& content, QPoint point,
+                           const ViewArea& area);
 
   // Appends one object of `shape` on the current slide at `point`
-  // (editing-view pixels), every attribute from the defaults. nullopt, with
-  // the table unchanged, when the table is full (30163), an image has no
-  // picture or no size, or the outline cannot be built.
-  std::optional<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
+  // (editing-view pixels), every attribute from the defaults. Fails, with
+  // the table unchanged, with 30163 when the table is full, 30045 when a
+  // character's outline has too many vertices even straight, msg::None when an
+  // image has no picture or no size, or the outline cannot be built.
+  Result<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
 
   // The fonts character outlines and design text frames are measured with; the
   // factory opens its own when none is given.
@@ -93,13 +93,12 @@ class CMakeObj {
   std::optional<int> AskVertexCount(bool star);
   void ClearSelection();
   GlyphCache& Glyphs();
-  // The outline of the character in r.Text; false when there is none to build.
-  bool BuildCharacter(ObjectRecord& r, QPoint at);
+  // The outline of the character in r.Text; fails as BuildObject does.
+  Result<void> BuildCharacter(ObjectRecord& r, QPoint at);
 
-  Document& doc_;
+  EditPath& edits_;
   FactoryDialogs dialogs_;
   DefaultsSource defaults_;
-  QWidget* owner_;
   CharChoice charChoice_;
   GlyphCache* glyphs_ = nullptr;
   std::unique_ptr<GlyphCache> ownGlyphs_;

@@ -22,10 +22,11 @@
 #include "app/InCharDlg.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
-#include "app/store/Settings.h"
+#include "base/Cp932.h"
+#include "base/Settings.h"
 #include "core/Document.h"
-#include "core/text/Cp932.h"
-#include "editor/PageView.h"
+#include "core/EditPath.h"
+#include "editor/MiradoView.h"
 #include "render/gdi/Color.h"
 #include "tests/core/DocFixtures.h"
 
@@ -86,9 +87,8 @@ class InCharDlgTest : public CharacterDialogsTest {
   }
 
   std::unique_ptr<CInCharDlg> Open(int primary) {
-    auto dlg = std::make_unique<CInCharDlg>(doc, primary, kFonts,
-                                            [](QWidget*, COLORREF) { return std::optional<COLORREF>(0x00FF00); },
-                                            [this] { ++applied; });
+    auto dlg = std::make_unique<CInCharDlg>(edits, primary, kFonts,
+                                            [](QWidget*, COLORREF) { return std::optional<COLORREF>(0x00FF00); });
     dlg->show();
     return dlg;
   }
@@ -99,7 +99,9 @@ class InCharDlgTest : public CharacterDialogsTest {
   }
 
   Document doc;
-  int applied = 0;
+  EditPath edits{doc};
+  int snapshots = 0;  // one undo snapshot per change that reached the document
+  bool counting = (edits.SetSnapshotTaker([this](const Document&) { ++snapshots; }), true);
 };
 
 TEST_F(InCharDlgTest, ApplyWritesEverySelectedObjectAndTheDialogStaysOpen) {
@@ -112,7 +114,8 @@ TEST_F(InCharDlgTest, ApplyWritesEverySelectedObjectAndTheDialogStaysOpen) {
   QTest::mouseClick(dlg->ColourButton(), Qt::LeftButton);
   Apply(*dlg, U("あいうえおかきく"));  // 16 bytes: accepted
   EXPECT_TRUE(messages.Ids().empty());
-  EXPECT_EQ(applied, 1);
+  EXPECT_EQ(snapshots, 1);
+  EXPECT_TRUE(edits.IsModified());
   for (int i : {0, 2}) {
     const ObjectRecord& r = doc.Object(i);
     EXPECT_EQ(DecodeCp932Buffer(r.CharaText, sizeof r.CharaText), U("あいうえおかきく"));
@@ -128,7 +131,7 @@ TEST_F(InCharDlgTest, ApplyWritesEverySelectedObjectAndTheDialogStaysOpen) {
   Apply(*dlg, U("a😀"));                // a character Shift-JIS cannot hold
   EXPECT_EQ(messages.Ids(), (std::vector<int>{30046, 30046}));
   EXPECT_TRUE(messages.messages[1].prefix.contains(U("😀")));
-  EXPECT_EQ(applied, 1);
+  EXPECT_EQ(snapshots, 1);
   EXPECT_EQ(DecodeCp932Buffer(doc.Object(0).CharaText, 17), U("あいうえおかきく"));
 }
 
@@ -142,8 +145,10 @@ TEST_F(InCharDlgTest, AnEmptyTextRemovesOnlyTheTextAfterAskingAndRemembersTheRes
   Apply(*dlg, "");
   EXPECT_EQ(messages.Ids(), std::vector<int>{30047});
   EXPECT_STREQ(doc.Object(2).CharaText, "xyz");
+  EXPECT_EQ(snapshots, 1);  // only "xyz" changed the document so far
   messages.answers = {IDYES};
   Apply(*dlg, "");
+  EXPECT_EQ(snapshots, 2);
   EXPECT_EQ(doc.Object(0).CharaText[0], '\0');
   EXPECT_EQ(doc.Object(2).CharaText[0], '\0');
   EXPECT_STREQ(doc.Object(2).CharaFontName, "IPAPMincho");

@@ -1,4 +1,4 @@
-// A document and a factory whose vertex-count dialog answers as the test says.
+// A document and a factory whose dialogs (vertex count, character, Yes/No) answer as the test says.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,9 +9,10 @@
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
+#include "core/EditPath.h"
 #include "core/picture/Picture.h"
-#include "core/text/Cp932.h"
 #include "editor/factory/MakeObj.h"
 
 class FactoryTest : public ::testing::Test {
@@ -21,8 +22,11 @@ class FactoryTest : public ::testing::Test {
     doc.Header().SlideH = 718;
   }
 
+  // As the insert menu asks: a refusal shows its message.
   std::optional<int> Create(int request, const ObjectContent& content = {}, QPoint at = {400, 300}) {
-    return factory.CreateObject(request, content, at, area);
+    const Result<int> index = factory.CreateObject(request, content, at, area);
+    if (!Shown(index)) return std::nullopt;
+    return *index;
   }
 
   static ObjectContent PictureContent(QSize size, COLORREF transparent = kNoColor) {
@@ -37,22 +41,21 @@ class FactoryTest : public ::testing::Test {
 
   bool cleared = (support::ClearSettings(), true);  // before the document reads the store
   Document doc;
+  EditPath edits{doc};
   MessageRecorder messages;
   std::optional<int> vertexAnswer;
   std::optional<VertexCountAsk> asked;
   std::optional<CharDialogValues> charAnswer = CharDialogValues{"A", {"IPAPGothic", false, false, false}};
   bool yesAnswer = false;
   std::vector<int> questions;  // Yes/No message ids asked
-  std::vector<int> told;       // message ids reported
-  CMakeObj factory{doc, FactoryDialogs{[this](const VertexCountAsk& ask) {
-                                         asked = ask;
-                                         return vertexAnswer;
-                                       },
-                                       [this] { return charAnswer; },
-                                       [this](int id) {
-                                         questions.push_back(id);
-                                         return yesAnswer;
-                                       },
-                                       [this](const Failure& f) { told.push_back(f.messageId); }}};
+  CMakeObj factory{edits, FactoryDialogs{[this](const VertexCountAsk& ask) {
+                                           asked = ask;
+                                           return vertexAnswer;
+                                         },
+                                         [this] { return charAnswer; },
+                                         [this](int id) {
+                                           questions.push_back(id);
+                                           return yesAnswer;
+                                         }}};
   ViewArea area{QPoint(0, 0), QSize(800, 600)};
 };

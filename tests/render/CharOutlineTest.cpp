@@ -6,9 +6,9 @@
 
 #include "RenderFixtures.h"
 #include "core/Records.h"
+#include "geometry/MathSub.h"
 #include "render/SlideRenderer.h"
 #include "render/glyph/GlyphCache.h"
-#include "render/outline/MathSub.h"
 
 namespace {
 

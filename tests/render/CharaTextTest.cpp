@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 
 #include "RenderFixtures.h"
-#include "app/store/MakeFont.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
+#include "render/MakeFont.h"
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
 

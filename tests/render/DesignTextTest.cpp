@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "RenderFixtures.h"
-#include "core/text/Cp932.h"
-#include "render/glyph/GlyphCache.h"
+#include "base/Cp932.h"
+#include "geometry/Angles.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Angles.h"
+#include "render/glyph/GlyphCache.h"
 
 namespace {
 
@@ -165,7 +165,6 @@ TEST_F(DesignTextTest, DrawingNeverChangesTheRecordsEvenWhenTheTextDoesNotFit) {
   const DocHeader header = doc.Header();
 
   EditOverlay overlay;
-  overlay.views = &doc.View(0);
   doc.View(1).Selected = 0;  // its handles would hide it
   doc.Header().Zoom = 0.08f;  // the smallest editing zoom
   QImage tiny(100, 80, QImage::Format_RGB32);
@@ -174,7 +173,7 @@ TEST_F(DesignTextTest, DrawingNeverChangesTheRecordsEvenWhenTheTextDoesNotFit) {
     gdi::Dc dc(tiny);
     RenderContext editor = RenderContext::ForEditor(doc, overlay);
     editor.glyphs = &glyphs;
-    DrawSlide(dc, doc, editor);
+    EXPECT_TRUE(DrawSlide(dc, doc, editor));
   }
   doc.Header().Zoom = header.Zoom;
   const QImage thumbnail = RenderSlideImage(doc, 0, 0.1f);
