@@ -1,7 +1,6 @@
 #include "editor/CharaTextSettings.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "base/Cp932.h"
 #include "base/MessageIds.h"
@@ -11,19 +10,13 @@
 
 namespace {
 
-constexpr int kFaceBytes = 31;
-
-void StoreBytes(char* buffer, std::size_t size, const QByteArray& bytes) {
-  std::memset(buffer, 0, size);
-  std::memcpy(buffer, bytes.constData(), std::min(static_cast<std::size_t>(bytes.size()), size - 1));
-}
-
 std::uint16_t U16(int v, int lo, int hi) { return static_cast<std::uint16_t>(std::clamp(v, lo, hi)); }
 
-void WriteCharaText(ObjectRecord& r, const CharaTextSettings& s, const QByteArray& bytes,
-                    const QByteArray& faceBytes) {
-  StoreBytes(r.CharaText, sizeof r.CharaText, bytes);
-  StoreBytes(r.CharaFontName, sizeof r.CharaFontName, faceBytes);
+// The text was checked to fit; a face CP932 cannot name is stored as the default one.
+void WriteCharaText(ObjectRecord& r, const CharaTextSettings& s) {
+  StoreCp932(r.CharaText, sizeof r.CharaText, s.text);
+  if (!StoreCp932(r.CharaFontName, sizeof r.CharaFontName, s.face))
+    StoreCp932(r.CharaFontName, sizeof r.CharaFontName, QString::fromLatin1(kDefaultFace));
   r.CharaFontSize = U16(s.size, kCharaSizeMin, kCharaSizeMax);
   r.CharaFontBold = s.bold ? 1 : 0;
   r.CharaFontItalic = s.italic ? 1 : 0;
@@ -52,7 +45,7 @@ CharaTextSettings CharaTextSettings::FromRecord(const ObjectRecord& r) {
 Result<CharaTextChange> CheckCharaText(const CharaTextSettings& s, bool primaryHasText) {
   if (s.text.isEmpty()) {
     if (!primaryHasText) return Failure{msg::EnterText, QString(), MsgStyle::Info};
-    return CharaTextChange{true, QByteArray()};
+    return CharaTextChange{true};
   }
   qsizetype bad = -1;
   const std::optional<QByteArray> bytes = EncodeCp932(s.text, &bad);
@@ -61,19 +54,17 @@ Result<CharaTextChange> CheckCharaText(const CharaTextSettings& s, bool primaryH
     return Failure{msg::StringTooLong, QString::fromUtf8("「%1」は使えない文字です\n").arg(character), MsgStyle::Info};
   }
   if (bytes->size() > kCharaTextBytes) return Failure{msg::StringTooLong, QString(), MsgStyle::Info};
-  return CharaTextChange{false, *bytes};
+  return CharaTextChange{false};
 }
 
 bool ApplyCharaText(EditPath& edits, const CharaTextSettings& s, const CharaTextChange& change) {
-  const std::optional<QByteArray> face = EncodeCp932(s.face);
-  const QByteArray faceBytes = TruncateCp932(face.value_or(QByteArray(kDefaultFace)), kFaceBytes);
   return edits.Apply(EditKind::Undoable, [&](Document& doc) {
     bool changed = false;
     for (int i = 0; i < doc.ObjCount(); ++i) {
       if (!doc.View(i).Selected) continue;
       changed = true;
       if (change.remove) doc.Object(i).CharaText[0] = '\0';
-      else WriteCharaText(doc.Object(i), s, change.bytes, faceBytes);
+      else WriteCharaText(doc.Object(i), s);
     }
     return changed;
   });

@@ -3,7 +3,6 @@
 // selected object.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include "base/Color.h"
@@ -33,7 +32,6 @@ inline constexpr int kCharaAngleMax = 359;
 // What applying the settings does.
 struct CharaTextChange {
   bool remove = false;  // an empty text on an object that has one: ask 30047, then remove
-  QByteArray bytes;     // the text as stored, when it is set
 };
 
 // `primaryHasText`: the primary object has text-in-text now. The limit is 16 CP932

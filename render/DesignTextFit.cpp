@@ -41,18 +41,13 @@ bool Fits(const Frame& f, QSize slide) {
   return f[2].x() - f[0].x() <= slide.width() && f[2].y() - f[0].y() <= slide.height();
 }
 
-void StoreText(ObjectRecord& r, QByteArrayView bytes) {
-  std::memset(r.Text, 0, sizeof r.Text);
-  std::memcpy(r.Text, bytes.data(), static_cast<std::size_t>(bytes.size()));
-}
-
 }  // namespace
 
 DesignTextFitResult FitDesignText(ObjectRecord& r, QSize slide, const DesignTextMeasure& measure) {
   DesignTextFitResult result;
   QByteArray bytes = DesignTextBytes(r);
   if (bytes.size() != static_cast<qsizetype>(strnlen(r.Text, sizeof r.Text))) {
-    StoreText(r, bytes);
+    StoreCp932Bytes(r.Text, sizeof r.Text, bytes);
     result.textCut = true;
   }
   Frame frame;
@@ -66,7 +61,7 @@ DesignTextFitResult FitDesignText(ObjectRecord& r, QSize slide, const DesignText
     } else if (!chars.empty()) {
       // Margins wider than the slide never fit; the loop ends with an empty text.
       bytes.truncate(chars.back().offset);
-      StoreText(r, bytes);
+      StoreCp932Bytes(r.Text, sizeof r.Text, bytes);
       result.textCut = true;
     } else {
       break;

@@ -31,9 +31,7 @@ void StoreText(char* buffer, std::size_t size, QString text) {
     const bool pair = text[bad].isHighSurrogate() && bad + 1 < text.size() && text[bad + 1].isLowSurrogate();
     text.replace(bad, pair ? 2 : 1, QLatin1Char('?'));
   }
-  const QByteArray cut = TruncateCp932(bytes.value_or(QByteArray()), static_cast<qsizetype>(size) - 1);
-  std::memset(buffer, 0, size);
-  std::memcpy(buffer, cut.constData(), static_cast<std::size_t>(cut.size()));
+  StoreCp932Bytes(buffer, size, bytes.value_or(QByteArray()));
 }
 
 // The four corners, clockwise from the top left, of a w x h frame centred on c.

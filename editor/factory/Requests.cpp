@@ -51,4 +51,3 @@ static_assert(std::size(kRequests) == kRequestCount);
 const ObjectRequest* FindRequest(int request) {
   return request >= 0 && request < kRequestCount ? &kRequests[request] : nullptr;
 }
-

@@ -35,4 +35,3 @@ struct ObjectRequest {
 
 // nullptr outside 0 .. kRequestCount - 1.
 const ObjectRequest* FindRequest(int request);
-
