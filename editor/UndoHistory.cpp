@@ -40,12 +40,17 @@ Result<Document> ReadSnapshot(const QString& path, const Document& current) {
 
 }  // namespace
 
-bool UndoHistory::Take(const Document& doc) {
+void UndoHistory::Take(const Document& doc) {
   Result<WorkFile> file = WriteSnapshot(doc);
-  if (!file) return false;
+  if (file) taken_ = std::move(*file);
+  else taken_.reset();
+}
+
+void UndoHistory::Settle(bool changed) {
+  std::optional<WorkFile> file = std::exchange(taken_, std::nullopt);
+  if (!changed || !file) return;
   Push(undo_, std::move(*file));
   redo_.clear();
-  return true;
 }
 
 Result<Document> UndoHistory::Undo(const Document& current) { return Step(undo_, redo_, current); }
@@ -71,6 +76,7 @@ void UndoHistory::Push(Steps& steps, WorkFile file) {
 }
 
 void UndoHistory::Clear() {
+  taken_.reset();
   undo_.clear();
   redo_.clear();
 }

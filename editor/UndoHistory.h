@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <optional>
 
 #include "base/Failure.h"
 #include "core/container/WorkFolder.h"
@@ -16,10 +17,13 @@ class UndoHistory {
  public:
   static constexpr int kMaxSteps = 9;
 
-  // Writes `doc` as the newest undo step and empties the redo history. A
-  // snapshot that cannot be written whole is deleted and both histories stay
-  // as they were (false); the change that asked for it goes ahead all the same.
-  bool Take(const Document& doc);
+  // Writes `doc`, the document just before a change, to a new snapshot file.
+  // A snapshot that cannot be written whole is deleted at once; the change
+  // that asked for it goes ahead all the same, without a step.
+  void Take(const Document& doc);
+  // A change that happened makes the snapshot the newest undo step and
+  // empties the redo history; one that changed nothing leaves both as they were.
+  void Settle(bool changed);
 
   // The newest undo (or redo) step read into a fresh document, checked as the
   // data-file reader checks a file, and `current` written as the newest step
@@ -44,6 +48,7 @@ class UndoHistory {
   static void Push(Steps& steps, WorkFile file);
   static QStringList Paths(const Steps& steps);
 
+  std::optional<WorkFile> taken_;
   Steps undo_;
   Steps redo_;
 };

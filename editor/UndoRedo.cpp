@@ -7,7 +7,8 @@
 
 UndoRedo::UndoRedo(EditPath& edits, CommandRegistry& commands, std::function<void(const Failure&)> failed)
     : edits_(edits), failed_(std::move(failed)) {
-  edits_.SetSnapshotTaker([this](const Document& before) { history_.Take(before); });
+  edits_.SetSnapshotTaker([this](const Document& before) { history_.Take(before); },
+                          [this](bool changed) { history_.Settle(changed); });
   cleared_ = QObject::connect(&edits_, &EditPath::Replaced, [this] { history_.Clear(); });
   commands.Add({ID_UNDO, "ID_UNDO", QString::fromUtf8("元に戻す(&U)"), [this] { Report(Undo()); },
                 [this] { return CanUndo(); }});

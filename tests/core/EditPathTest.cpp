@@ -14,7 +14,8 @@ using fixtures::Figure;
 class EditPathTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    edits.SetSnapshotTaker([this](const Document& before) { snapshots.push_back(before.ObjCount()); });
+    edits.SetSnapshotTaker([this](const Document& before) { snapshots.push_back(before.ObjCount()); },
+                           [this](bool changed) { settled.push_back(changed); });
     QObject::connect(&edits, &EditPath::Changed, [this](EditKind kind) { notices.push_back(kind); });
     QObject::connect(&edits, &EditPath::Replaced, [this] { ++replaced; });
     QObject::connect(&edits, &EditPath::Restored, [this] { ++restored; });
@@ -24,6 +25,7 @@ class EditPathTest : public ::testing::Test {
   Document doc;
   EditPath edits{doc};
   std::vector<int> snapshots;  // the object count each snapshot saw
+  std::vector<bool> settled;   // whether each change happened
   std::vector<EditKind> notices;
   int replaced = 0;
   int restored = 0;
@@ -61,7 +63,9 @@ TEST_F(EditPathTest, AChangeThatChangedNothingIsNotMarkedNorTold) {
   EXPECT_EQ(refused.error().id, 30163);
   EXPECT_FALSE(edits.IsModified());
   EXPECT_TRUE(notices.empty());
-  EXPECT_EQ(snapshots.size(), 1u);  // taken before the change, as the press of a drag takes it
+  // Taken before the change, as the press of a drag takes it, then dropped.
+  EXPECT_EQ(snapshots.size(), 1u);
+  EXPECT_EQ(settled, std::vector<bool>{false});
   EXPECT_EQ(*edits.Apply(EditKind::NoSnapshot, [](Document&) { return std::optional<int>(4); }), 4);
   EXPECT_EQ(notices.size(), 1u);
 }
@@ -76,6 +80,7 @@ TEST_F(EditPathTest, AChangeInStepsTakesOneSnapshotAndMarksOnCommit) {
     drag.Commit();
   }
   EXPECT_EQ(snapshots, std::vector<int>{0});
+  EXPECT_EQ(settled, std::vector<bool>{true});
   EXPECT_TRUE(edits.IsModified());
   EXPECT_EQ(notices.back(), EditKind::Undoable);
   EXPECT_EQ(notices.size(), 3u);  // each step and the end
@@ -93,6 +98,17 @@ TEST_F(EditPathTest, AChangeInStepsLeftUnfinishedPutsTheDocumentBack) {
   EXPECT_EQ(doc.ObjCount(), 1);
   EXPECT_EQ(doc.Object(0).CenterX, 10);
   EXPECT_FALSE(edits.IsModified());
+  EXPECT_EQ(settled, std::vector<bool>{false});
+}
+
+// A change made during a drag shares the drag's snapshot: one step for both.
+TEST_F(EditPathTest, OneSnapshotIsOpenAtATime) {
+  EditPath::Pending drag = edits.Begin(EditKind::Undoable);
+  edits.Apply(EditKind::Undoable, &AddStar);
+  drag.Commit();
+  edits.Apply(EditKind::Undoable, &AddStar);
+  EXPECT_EQ(snapshots, (std::vector<int>{0, 1}));
+  EXPECT_EQ(settled, (std::vector<bool>{true, true}));
 }
 
 TEST_F(EditPathTest, ReplacingStartsAnUnmodifiedDocument) {

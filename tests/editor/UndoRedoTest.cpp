@@ -163,6 +163,22 @@ TEST_F(UndoRedoTest, ANewOrOpenedDocumentEmptiesBothHistoriesAndTheirFiles) {
   EXPECT_TRUE(OwnFiles().isEmpty());
 }
 
+// A change that changed nothing, or a drag let go, is no step and keeps the
+// steps that could be redone.
+TEST_F(UndoRedoTest, AChangeThatChangedNothingKeepsBothHistories) {
+  AddStep();
+  AddStep();
+  undo.Undo();
+  const QStringList undoFiles = undo.History().UndoFiles();
+  const QStringList redoFiles = undo.History().RedoFiles();
+  EXPECT_FALSE(edits.Apply(EditKind::Undoable, [](Document&) { return false; }));
+  { EditPath::Pending dropped = edits.Begin(EditKind::Undoable); }
+  EXPECT_EQ(undo.History().UndoFiles(), undoFiles);
+  EXPECT_EQ(undo.History().RedoFiles(), redoFiles);
+  EXPECT_EQ(OwnFiles().size(), 2);
+  EXPECT_TRUE(commands.IsEnabled(ID_REDO));
+}
+
 TEST_F(UndoRedoTest, NoSnapshotChangesTakeNone) {
   edits.Apply(EditKind::NoSnapshot, [](Document& d) { (void)d.AddObject(Figure(objkind::Star)); });
   edits.Apply(EditKind::ViewOnly, [](Document& d) { d.Header().CurSlide = 1; });
