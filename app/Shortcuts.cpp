@@ -1,3 +1,4 @@
+// The table of keys and the window actions that run their commands.
 #include "app/Shortcuts.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// The undo and redo commands over the edit path and the snapshot histories.
 #include "editor/UndoRedo.h"
 
 #include <QObject>
@@ -25,19 +26,15 @@ bool UndoRedo::CanUndo() const { return history_.UndoCount() > 0 && !edits_.InPr
 
 bool UndoRedo::CanRedo() const { return history_.RedoCount() > 0 && !edits_.InProgress(); }
 
-Result<void> UndoRedo::Undo() {
-  if (!CanUndo()) return Failure{};
-  Result<Document> earlier = history_.Undo(edits_.Doc());
-  if (!earlier) return earlier.error();
-  edits_.Restore(std::move(*earlier));
-  return {};
-}
+Result<void> UndoRedo::Undo() { return Step(true); }
 
-Result<void> UndoRedo::Redo() {
-  if (!CanRedo()) return Failure{};
-  Result<Document> later = history_.Redo(edits_.Doc());
-  if (!later) return later.error();
-  edits_.Restore(std::move(*later));
+Result<void> UndoRedo::Redo() { return Step(false); }
+
+Result<void> UndoRedo::Step(bool back) {
+  if (!(back ? CanUndo() : CanRedo())) return Failure{};
+  Result<Document> state = back ? history_.Undo(edits_.Doc()) : history_.Redo(edits_.Doc());
+  if (!state) return state.error();
+  edits_.Restore(std::move(*state));
   return {};
 }
 

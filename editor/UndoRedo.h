@@ -34,6 +34,7 @@ class UndoRedo {
   const UndoHistory& History() const { return history_; }
 
  private:
+  Result<void> Step(bool back);
   void Report(const Result<void>& result) const;
 
   EditPath& edits_;

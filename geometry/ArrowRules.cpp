@@ -51,7 +51,9 @@ bool MoveArrowJunction(Outline& p, QPoint pointer, RefAngles ref) {
   return Accept(p, q, ClosedOutlineCrosses(q));
 }
 
-bool MoveArrowBarb(Outline& p, QPoint pointer) {
+// Arrow and CurveLArrow alike: the barb p2 follows the pointer, p4 mirrors it
+// across the axis from the tip p3 to the tail's middle.
+bool MoveBarb(Outline& p, QPoint pointer) {
   Outline q = p;
   q[2] = pointer;
   q[4] = MirrorAcross(pointer, q[3], Mid(q[0], q[6]));
@@ -80,13 +82,6 @@ bool MoveLArrowShaft(Outline& p, QPoint pointer, RefAngles ref) {
   q[8] = Along(length, q[0], g);
   q[7] = Along(length, Foot(q[6], q[1], q[0]), q[6]);
   return Accept(p, q, Crosses(p[3], end, q[1], q[0]) || Crosses(q[6], q[7], q[4], q[5]));
-}
-
-bool MoveLArrowBarb(Outline& p, QPoint pointer) {
-  Outline q = p;
-  q[2] = pointer;
-  q[4] = MirrorAcross(pointer, q[3], Mid(q[0], q[6]));
-  return Accept(p, q, ClosedOutlineCrosses(q));
 }
 
 bool MoveLArrowTail(Outline& p, QPoint pointer, RefAngles ref) {
@@ -157,7 +152,7 @@ bool ArrowRule(Outline& p, int handle, QPoint pointer, RefAngles ref) {
   switch (handle) {
     case 0: return MoveArrowTail(p, pointer);
     case 1: return MoveArrowJunction(p, pointer, ref);
-    default: return MoveArrowBarb(p, pointer);
+    default: return MoveBarb(p, pointer);
   }
 }
 
@@ -165,7 +160,7 @@ bool CurveLArrowRule(Outline& p, int handle, QPoint pointer, RefAngles ref) {
   if (p.size() != 9) return false;
   switch (handle) {
     case 0: return MoveLArrowShaft(p, pointer, ref);
-    case 1: return MoveLArrowBarb(p, pointer);
+    case 1: return MoveBarb(p, pointer);
     default: return MoveLArrowTail(p, pointer, ref);
   }
 }
