@@ -105,6 +105,9 @@ QWidget* CShowSet::BuildGeneral() {
   endCounter_ = Named(new QLabel, 328);
   endRefused_ = new QLabel(U("※ 96 バイトを超える文字と使えない文字は入力できません。"));
   endRefused_->setStyleSheet(QStringLiteral("color: rgb(200,0,0);"));
+  QSizePolicy keepPlace = endRefused_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);  // the dialog does not jump when it shows
+  endRefused_->setSizePolicy(keepPlace);
   endRefused_->setVisible(false);
   grid->addWidget(endOn_, 3, 0, 1, 4);
   grid->addWidget(endJapanese_, 4, 1, 1, 3);

@@ -5,27 +5,15 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "base/MulDiv.h"
+#include "show/ShowFont.h"
 #include "show/ShowTime.h"
-
-namespace {
-
-QFont GuideFont() {
-  QFont font(QString::fromUtf8("ＭＳ Ｐゴシック"));
-  font.setPixelSize(MulDiv(11, 96, 72));
-  font.setWeight(QFont::Bold);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
-
-}  // namespace
 
 CMesDlg::CMesDlg(bool player, ShowTime& time, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       time_(time),
       fill_(player ? QColor(0, 0, 160) : QColor(0, 0, 156)) {
   setWindowOpacity(kGuideOpacity);
-  const QFontMetrics metrics(GuideFont());
+  const QFontMetrics metrics(ShowFont(11));
   setFixedSize(metrics.horizontalAdvance(Text()) + 24, metrics.height() + 16);
 }
 
@@ -50,7 +38,7 @@ void CMesDlg::Run(QPoint globalPos, QRect screen) {
 void CMesDlg::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), fill_);
-  painter.setFont(GuideFont());
+  painter.setFont(ShowFont(11));
   painter.setPen(QColor(255, 255, 0));
   painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, Text());
 }

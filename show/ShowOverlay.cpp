@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "base/MulDiv.h"
 #include "show/Bells.h"
 #include "show/ClosingScreen.h"
 #include "show/ShowEngine.h"
+#include "show/ShowFont.h"
 #include "show/ShowTime.h"
 #include "show/Sparkle.h"
 
@@ -15,15 +15,6 @@ const QColor kPickerLine(0, 33, 90);
 const QColor kPickerFill(74, 130, 189);
 const QColor kPickerCurrent(222, 74, 8);
 const QColor kPickerText(247, 247, 222);
-
-// "ＭＳ Ｐゴシック" 11 point bold at 96 dots per inch.
-QFont PickerFont() {
-  QFont font(QString::fromUtf8("ＭＳ Ｐゴシック"));
-  font.setPixelSize(MulDiv(11, 96, 72));
-  font.setWeight(QFont::Bold);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
 
 }  // namespace
 
@@ -85,7 +76,7 @@ void ShowOverlay::DrawMenu(QPainter& painter) const {
 
 void ShowOverlay::DrawPicker(QPainter& painter) const {
   painter.save();
-  painter.setFont(PickerFont());
+  painter.setFont(ShowFont(11));
   painter.setPen(kPickerText);
   for (const PickerBox& box : picker_.Boxes(ScreenSize(), engine_.Index())) {
     painter.fillRect(box.rect, kPickerLine);
