@@ -37,8 +37,7 @@ class ShowMenu {
  public:
   explicit ShowMenu(int menuMode) : shown_(MenuShownAtStart(menuMode)) {}
 
-  bool Shown() const { return shown_; }
-  bool Hovered() const { return hovered_; }
+  // Shown by the display setting, or under the mouse.
   bool Visible() const { return shown_ || hovered_; }
   int Highlighted() const { return highlighted_; }
   void Hide() { shown_ = false; }
