@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
@@ -73,6 +74,7 @@ void MainWindow::RegisterCommands() {
   RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
   commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
+  RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -90,6 +92,7 @@ void MainWindow::BuildMenus() {
   FillRecentFiles();
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
+  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_SHOW_SETTEI});

@@ -85,8 +85,7 @@ bool FormToHeader(const ShowSetForm& form, DocHeader& h) {
   Set(h.MenuMode, menu, changed);
   const QByteArray text = EndTextFromForm(form);
   if (text != StoredEndText(h)) {
-    std::memset(h.EndText, 0, sizeof h.EndText);
-    std::memcpy(h.EndText, text.constData(), static_cast<size_t>(text.size()));
+    StoreCp932Bytes(h.EndText, sizeof h.EndText, text);
     changed = true;
   }
   Set(h.NoEnlarge, form.noEnlarge ? 1 : 0, changed);
