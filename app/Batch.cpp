@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DocumentInfo.h"
+#include "app/ExportBatch.h"
 #include "app/MiradoDoc.h"
 #include "app/SamplePresentation.h"
 #include "app/store/Messages.h"
@@ -24,6 +25,7 @@ int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   if (!doc.IsUsable()) return 1;
   CMiradoDoc file(doc);
   if (!file.OpenDocument(cl.document, nullptr)) return 1;
+  if (cl.Export()) return RunExportBatch(doc, cl, err);
   if (cl.info) {
     std::fputs(DocumentInfoJson(doc).constData(), out);
     return 0;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/Commands.h"
+#include "app/ExportCommands.h"
 
 class CMiradoDoc;
 class CMiradoView;
@@ -18,6 +19,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> open;
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
+  ExportDialogs exports = ExportDialogs::Standard();
   static FileDialogs Standard();
 };
 
