@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QUrl>
 #include <memory>
 
@@ -94,8 +95,15 @@ ExportDialogs ExportDialogs::Standard() {
   ExportDialogs d;
   d.saveFile = [](QWidget* owner, const QString& title, const QString& proposal, const QString& filter,
                   bool confirmOverwrite) {
-    return QFileDialog::getSaveFileName(owner, title, proposal, filter, nullptr,
-                                        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
+    QString selected;
+    QString path = QFileDialog::getSaveFileName(
+        owner, title, proposal, filter, &selected,
+        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension takes the chosen filter's first one.
+    const QRegularExpressionMatch extension = QRegularExpression("\\*\\.(\\w+)").match(selected);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && extension.hasMatch())
+      path += '.' + extension.captured(1);
+    return path;
   };
   d.showFolder = [](const QString& folder) { return QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
   return d;
