@@ -71,6 +71,8 @@ bool Write(Pdf& pdf, const char* output) {
   close(fd);
   try {
     QPDFWriter writer(*pdf.qpdf, scratch.c_str());
+    // The same pages and information give the same file, byte for byte.
+    writer.setDeterministicID(true);
     writer.write();
   } catch (...) {
     std::remove(scratch.c_str());

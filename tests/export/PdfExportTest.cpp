@@ -140,6 +140,15 @@ TEST_F(PdfExportTest, AFailedOrStoppedExportLeavesTheOldFileAndNoScratch) {
   EXPECT_TRUE(Entries(work.path()).isEmpty());
 }
 
+TEST_F(PdfExportTest, TheSameSlidesGiveTheSameFile) {
+  exportfixtures::Slides(doc, 3);
+  ASSERT_FALSE(ExportPdf(doc, Request(AllOf(3), "a.pdf")));
+  ASSERT_FALSE(ExportPdf(doc, Request(AllOf(3), "b.pdf")));
+  QFile a(dir.filePath("a.pdf")), b(dir.filePath("b.pdf"));
+  ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+  EXPECT_EQ(a.readAll(), b.readAll());
+}
+
 TEST(PdfInfo, DatesCarryTheirOffset) {
   const QDate day(2024, 12, 31);
   const QTime time(23, 59, 58);
