@@ -140,6 +140,19 @@ TEST_F(PdfExportTest, AFailedOrStoppedExportLeavesTheOldFileAndNoScratch) {
   EXPECT_TRUE(Entries(work.path()).isEmpty());
 }
 
+TEST_F(PdfExportTest, ALongPathIsTakenWhole) {
+  exportfixtures::Slides(doc, 2);
+  QString folder = dir.path();
+  for (int depth = 0; depth < 8; ++depth) folder += '/' + QString(40, QChar('a' + depth));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString output = folder + QString::fromUtf8("/長い名前の発表資料.pdf");
+  ASSERT_GT(output.toUtf8().size(), 400);
+  PdfExportRequest request = Request({0, 1});
+  request.output = output;
+  ASSERT_FALSE(ExportPdf(doc, request));
+  EXPECT_EQ(RunTool(QPDF_TOOL, {"--show-npages", output}).trimmed(), "2");
+}
+
 TEST_F(PdfExportTest, TheSameSlidesGiveTheSameFile) {
   exportfixtures::Slides(doc, 3);
   ASSERT_FALSE(ExportPdf(doc, Request(AllOf(3), "a.pdf")));
