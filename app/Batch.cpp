@@ -5,7 +5,7 @@
 #include "app/ExportBatch.h"
 #include "app/MiradoDoc.h"
 #include "app/SamplePresentation.h"
-#include "app/store/Messages.h"
+#include "base/MessageSink.h"
 #include "core/Document.h"
 #include "render/SlideRenderer.h"
 
@@ -20,9 +20,12 @@ int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   }
   StderrMessageSink sink(err);
   ScopedMessageSink scope(sink);
-  if (!cl.makeSamplePath.isEmpty()) return SaveSamplePresentation(cl.makeSamplePath) ? 0 : 1;
+  if (!cl.makeSamplePath.isEmpty()) {
+    const Result<void> saved = SaveSamplePresentation(cl.makeSamplePath);
+    if (!saved) ShowFailure(saved.error());
+    return saved ? 0 : 1;
+  }
   Document doc;
-  if (!doc.IsUsable()) return 1;
   CMiradoDoc file(doc);
   if (!file.OpenDocument(cl.document, nullptr)) return 1;
   if (cl.Export()) return RunExportBatch(doc, cl, err);

@@ -18,6 +18,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.info = true;
     } else if (a == "--show") {
       cl.show = true;
+    } else if (a == "--quit-after-paint") {
+      cl.quitAfterPaint = true;
     } else if (a == "--save-as") {
       if (i + 1 >= arguments.size()) cl.error = "--save-as needs the path to save to";
       else cl.saveAsPath = arguments[++i];
@@ -87,6 +89,8 @@ QString HelpText() {
       "\n"
       "  --show FILE.tvl          run the show of the document at once; the program\n"
       "                           ends with the show\n"
+      "  --quit-after-paint       end as soon as the main window has painted once\n"
+      "                           (for timing the start-up)\n"
       "\n"
       "Options that need no display:\n"
       "  --info FILE.tvl          print a JSON summary of the document\n"

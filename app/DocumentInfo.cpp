@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/Document.h"
+#include "core/ObjectNames.h"
 
 QByteArray DocumentInfoJson(const Document& doc) {
   const DocHeader& h = doc.Header();

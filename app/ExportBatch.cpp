@@ -7,16 +7,14 @@
 #include <QFileInfo>
 
 #include "app/CommandLine.h"
-#include "app/ShowFailure.h"
-#include "app/store/Messages.h"
+#include "base/MessageIds.h"
+#include "base/MessageSink.h"
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
 #include "export/PdfExport.h"
 #include "export/SlideImages.h"
 
 namespace {
-
-constexpr int kMsgNotPdf = 30083;
 
 // "\rSlide 12 of 100" rewritten in place on a terminal; nothing otherwise.
 ExportProgress ProgressLine(std::FILE* err, int slides) {
@@ -29,9 +27,9 @@ ExportProgress ProgressLine(std::FILE* err, int slides) {
   };
 }
 
-int Finish(const Status& failed) {
-  if (!failed) return 0;
-  ShowFailure(*failed, nullptr);
+int Finish(const Result<void>& done) {
+  if (done) return 0;
+  ShowFailure(done.error());
   return 1;
 }
 
@@ -43,7 +41,7 @@ int ExportImages(const Document& doc, const CommandLine& cl, std::FILE* err) {
 
 int ExportPdfFile(const Document& doc, const CommandLine& cl, std::FILE* err) {
   if (QFileInfo(cl.exportPdfPath).suffix().toUpper() != "PDF") {
-    ShowMessage(kMsgNotPdf);
+    ShowMessage(msg::NeedPdfFile);
     return 1;
   }
   PdfExportRequest request;
@@ -57,8 +55,9 @@ int ExportPdfFile(const Document& doc, const CommandLine& cl, std::FILE* err) {
   request.title = QFileInfo(cl.document).fileName();
   request.time = QDateTime::currentDateTime();
   request.helperFolder = QCoreApplication::applicationDirPath();
-  request.workFolder = GetWorkFolder();
-  if (request.workFolder.isEmpty()) return 1;
+  const Result<QString> work = GetWorkFolder();
+  if (!work) return Finish(work.error());
+  request.workFolder = *work;
   return Finish(ExportPdf(doc, request, ProgressLine(err, static_cast<int>(request.slides.size()))));
 }
 

@@ -11,25 +11,17 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/Commands.h"
+#include "editor/CommandRegistry.h"
 #include "app/MiradoDoc.h"
-#include "app/ShowFailure.h"
-#include "app/store/Messages.h"
-#include "app/store/Settings.h"
+#include "base/MessageIds.h"
+#include "base/MessageSink.h"
+#include "base/Settings.h"
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
 #include "export/PdfExport.h"
 #include "export/SlideImages.h"
 
 namespace {
-
-constexpr int kMsgAllSlidesAsImages = 30055;
-constexpr int kMsgAlreadyExists = 30056;
-constexpr int kMsgFilesInFolder = 30059;
-constexpr int kMsgCreated = 30069;
-constexpr int kMsgAllPages = 30081;
-constexpr int kMsgNotPdf = 30083;
-constexpr int kMsgNoFileManager = 30048;
 
 const char kImageFilter[] =
     "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;BMPファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル(*.tiff)";
@@ -74,7 +66,7 @@ QString TitleWith(const CMiradoDoc& doc, const QString& extension) {
 void OfferLocation(int messageId, const QString& prefix, const QString& folder, const ExportDialogs& dialogs,
                    QWidget* owner) {
   if (ShowMessage(messageId, owner, prefix, MsgStyle::YesNo) != IDYES) return;
-  if (!dialogs.showFolder(folder)) ShowMessage(kMsgNoFileManager, owner);
+  if (!dialogs.showFolder(folder)) ShowMessage(msg::ExplorerFailed, owner);
 }
 
 // true: all slides, false: the current one, nullopt: cancelled.
@@ -112,7 +104,7 @@ ExportDialogs ExportDialogs::Standard() {
 void SaveSlidesAsImages(CMiradoDoc& file, const ExportDialogs& dialogs, QWidget* owner) {
   const Document& doc = file.Data();
   if (!HasSlides(file)) return;
-  const std::optional<bool> all = AskAllSlides(doc, kMsgAllSlidesAsImages, owner);
+  const std::optional<bool> all = AskAllSlides(doc, msg::AskImageAllSlides, owner);
   if (!all) return;
   const QString chosen = dialogs.saveFile(owner, QString::fromUtf8("保存するファイルを指定"),
                                           TitleWith(file, *all ? QString() : "jpeg"),
@@ -125,35 +117,43 @@ void SaveSlidesAsImages(CMiradoDoc& file, const ExportDialogs& dialogs, QWidget*
   const QString target = named ? (*all ? info.dir().filePath(info.completeBaseName()) : chosen)
                                : (*all ? chosen : chosen + ".jpeg");
   if (QFileInfo::exists(target) &&
-      ShowMessage(kMsgAlreadyExists, owner, QString(), MsgStyle::YesNo) != IDYES)
+      ShowMessage(msg::AskOverwriteExisting, owner, QString(), MsgStyle::YesNo) != IDYES)
     return;
   if (!*all) {
-    if (const Status failed = ExportSlideImage(doc, doc.Header().CurSlide, 1.0f, format, target))
-      return ShowFailure(*failed, owner);
-    return OfferLocation(kMsgCreated, QString(), QFileInfo(target).absolutePath(), dialogs, owner);
+    if (const Result<void> saved = ExportSlideImage(doc, doc.Header().CurSlide, 1.0f, format, target); !saved) {
+      ShowFailure(saved.error(), owner);
+      return;
+    }
+    return OfferLocation(msg::AskShowPackage, QString(), QFileInfo(target).absolutePath(), dialogs, owner);
   }
   ProgressDialog progress(owner, doc.Header().SlideCount);
-  if (const Status failed = ExportSlideImages(doc, target, 1.0f, format, progress.Callback()))
-    return ShowFailure(*failed, owner);
-  OfferLocation(kMsgFilesInFolder, target + '\n', target, dialogs, owner);
+  if (const Result<void> saved = ExportSlideImages(doc, target, 1.0f, format, progress.Callback()); !saved) {
+    ShowFailure(saved.error(), owner);
+    return;
+  }
+  OfferLocation(msg::AskShowSavedFolder, target + '\n', target, dialogs, owner);
 }
 
 void SaveSlidesAsPdf(CMiradoDoc& file, const ExportDialogs& dialogs, QWidget* owner) {
   const Document& doc = file.Data();
   if (!HasSlides(file)) return;
-  const std::optional<bool> all = AskAllSlides(doc, kMsgAllPages, owner);
+  const std::optional<bool> all = AskAllSlides(doc, msg::AskAllPages, owner);
   if (!all) return;
   QString chosen = dialogs.saveFile(owner, QString::fromUtf8("保存するPDFファイルを指定"), TitleWith(file, "PDF"),
                                     "PDF File (*.PDF *.pdf)", true);
   if (chosen.isEmpty()) return;
   if (QFileInfo(chosen).suffix().isEmpty()) chosen += ".PDF";
   if (QFileInfo(chosen).suffix().toUpper() != "PDF") {
-    ShowMessage(kMsgNotPdf, owner);
+    ShowMessage(msg::NeedPdfFile, owner);
     return;
   }
   PdfExportRequest request;
-  request.workFolder = GetWorkFolder();
-  if (request.workFolder.isEmpty()) return;
+  const Result<QString> work = GetWorkFolder();
+  if (!work) {
+    ShowFailure(work.error(), owner);
+    return;
+  }
+  request.workFolder = *work;
   if (*all)
     for (int k = 0; k < doc.Header().SlideCount; ++k) request.slides.push_back(k);
   else
@@ -163,8 +163,11 @@ void SaveSlidesAsPdf(CMiradoDoc& file, const ExportDialogs& dialogs, QWidget* ow
   request.time = QDateTime::currentDateTime();
   request.helperFolder = QCoreApplication::applicationDirPath();
   ProgressDialog progress(owner, static_cast<int>(request.slides.size()));
-  if (const Status failed = ExportPdf(doc, request, progress.Callback())) return ShowFailure(*failed, owner);
-  OfferLocation(kMsgCreated, QString(), QFileInfo(chosen).absolutePath(), dialogs, owner);
+  if (const Result<void> saved = ExportPdf(doc, request, progress.Callback()); !saved) {
+    ShowFailure(saved.error(), owner);
+    return;
+  }
+  OfferLocation(msg::AskShowPackage, QString(), QFileInfo(chosen).absolutePath(), dialogs, owner);
 }
 
 void RegisterExportCommands(CommandRegistry& commands, CMiradoDoc& doc, ExportDialogs dialogs, QWidget* owner) {

@@ -6,16 +6,16 @@
 
 #include "app/MiradoDoc.h"
 #include "app/VertexCountDlg.h"
-#include "app/store/Messages.h"
+#include "base/MessageIds.h"
+#include "base/MessageSink.h"
 #include "core/Document.h"
 #include "core/picture/Picture.h"
-#include "editor/PageView.h"
+#include "editor/CommandRegistry.h"
+#include "editor/MiradoView.h"
+#include "editor/factory/ObjDefaults.h"
 #include "editor/factory/Requests.h"
-#include "editor/factory/SetAsDefault.h"
 
 namespace {
-
-constexpr int kMsgNoImage = 30028;
 
 struct GalleryGroup {
   const char8_t* title;
@@ -42,13 +42,11 @@ bool LoadPictureFile(const QString& path, const Document& doc, ObjectContent& co
 
 void AddSetAsDefault(QMenu* menu, const InsertTarget& target) {
   menu->addSeparator();
-  QAction* action = menu->addAction(QString::fromUtf8("初期値にする(&I)"));
-  const auto primary = [&view = target.view] { return view.Selection().primary; };
-  QObject::connect(menu, &QMenu::aboutToShow, action, [action, primary] { action->setEnabled(primary() >= 0); });
-  QObject::connect(action, &QAction::triggered, menu, [&doc = target.doc.Data(), primary, owner = target.owner] {
-    const int i = primary();
-    if (i >= 0 && i < doc.ObjCount()) SetAsDefault(doc.Object(i), owner);
-  });
+  const CommandRegistry& commands = target.commands;
+  QAction* action = menu->addAction(commands.Find(ID_SET_DEFAULT)->label);
+  QObject::connect(menu, &QMenu::aboutToShow, action,
+                   [action, &commands] { action->setEnabled(commands.IsEnabled(ID_SET_DEFAULT)); });
+  QObject::connect(action, &QAction::triggered, menu, [&commands] { commands.Run(ID_SET_DEFAULT); });
 }
 
 }  // namespace
@@ -57,7 +55,24 @@ FactoryDialogs StandardFactoryDialogs(QWidget* owner) {
   return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); }};
 }
 
+void RegisterSetAsDefault(const InsertTarget& target) {
+  const auto primary = [&view = target.view] {
+    const int i = view.Selection().primary;
+    return i < view.Doc().ObjCount() ? i : -1;
+  };
+  target.commands.Add({ID_SET_DEFAULT, "ID_SET_DEFAULT", QString::fromUtf8(MenuItemLabel(ID_SET_DEFAULT)),
+                       [&view = target.view, primary, owner = target.owner] {
+                         const int i = primary();
+                         if (i < 0 || ShowMessage(msg::AskSetDefault, owner, QString(), MsgStyle::YesNo) != IDYES)
+                           return;
+                         SetAsDefault(view.Doc().Object(i));
+                         ShowMessage(msg::DefaultSet, owner, QString(), MsgStyle::Info);
+                       },
+                       [primary] { return primary() >= 0; }});
+}
+
 QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
+  RegisterSetAsDefault(target);
   QMenu* menu = bar->addMenu(QString::fromUtf8("挿入(&I)"));
   for (const GalleryGroup& group : kGroups) {
     QMenu* sub = menu->addMenu(QString::fromUtf8(group.title));
@@ -72,22 +87,22 @@ QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
 }
 
 bool InsertGalleryItem(const InsertTarget& target, int request) {
-  Document& doc = target.doc.Data();
   ObjectContent content;
   if (request == request::Picture) {
     const QString path = target.openPicture ? target.openPicture(target.owner) : QString();
     if (path.isEmpty()) return false;
-    if (!LoadPictureFile(path, doc, content)) {
-      ShowMessage(kMsgNoImage, target.owner, path + "\n");
+    if (!LoadPictureFile(path, target.doc.Data(), content)) {
+      ShowMessage(msg::NoImage, target.owner, path + "\n");
       return false;
     }
   }
-  CMakeObj factory(doc, target.dialogs, &ObjDefaults::FromStore, target.owner);
-  const std::optional<int> index =
-      factory.CreateObject(request, content, kViewCentre, target.view.VisibleArea());
-  if (!index) return false;
+  CMakeObj factory(target.doc.Edits(), target.dialogs, &ObjDefaults::FromStore);
+  const Result<int> index = factory.CreateObject(request, content, kViewCentre, target.view.VisibleArea());
+  if (!index) {
+    ShowFailure(index.error(), target.owner);
+    return false;
+  }
   target.view.SelectNewObject(*index);
-  target.doc.SetModifiedFlag();
   if (target.changed) target.changed();
   return true;
 }

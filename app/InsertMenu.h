@@ -1,6 +1,6 @@
 // The 挿入 (insert) menu: the object gallery's items by their gallery names,
-// in the gallery's groups, until the ribbon exists. A new object appears
-// selected at the centre of the visible part of the slide.
+// in the gallery's groups, until the ribbon exists, and 初期値にする. A new
+// object appears selected at the centre of the visible part of the slide.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,7 @@
 
 class CMiradoDoc;
 class CMiradoView;
+class CommandRegistry;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -17,6 +18,7 @@ class QWidget;
 struct InsertTarget {
   CMiradoDoc& doc;
   CMiradoView& view;
+  CommandRegistry& commands;  // receives ID_SET_DEFAULT
   std::function<QString(QWidget*)> openPicture;  // an empty path when cancelled
   FactoryDialogs dialogs;
   std::function<void()> changed;  // after an object was added
@@ -25,6 +27,10 @@ struct InsertTarget {
 
 // The dialogs of the factory as the user sees them.
 FactoryDialogs StandardFactoryDialogs(QWidget* owner);
+
+// Registers ID_SET_DEFAULT: asks 30004, writes the primary object's
+// attributes as the defaults of new objects and confirms with 30006.
+void RegisterSetAsDefault(const InsertTarget& target);
 
 QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target);
 

@@ -4,17 +4,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
 #include "app/ShowCommands.h"
 #include "app/ViewStatusBar.h"
+#include "base/MessageSink.h"
+#include "base/Settings.h"
+#include "base/StringTable.h"
 #include "core/Document.h"
-#include "app/store/Messages.h"
-#include "app/store/Settings.h"
-#include "app/store/StringTable.h"
-#include "editor/PageView.h"
+#include "editor/MiradoView.h"
 
 namespace {
 
@@ -42,12 +43,13 @@ FileDialogs FileDialogs::Standard() {
 
 MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), dialogs_(std::move(dialogs)) {
-  view_ = new CMiradoView(doc_.Data(), this);
+  view_ = new CMiradoView(doc_.Edits(), commands_, this);
   setCentralWidget(view_);
   InstallViewStatusBar(*this, *view_);
-  connect(view_, &CMiradoView::Modified, this, [this] {
-    doc_.SetModifiedFlag();
-    setWindowModified(true);
+  connect(&doc_.Edits(), &EditPath::Changed, this, [this] { setWindowModified(doc_.IsModified()); });
+  // Not from inside the paint that failed.
+  connect(view_, &CMiradoView::Failed, this, [this](const Failure& failure) {
+    QTimer::singleShot(0, this, [this, failure] { ShowFailure(failure, this); });
   });
   RegisterCommands();
   BuildMenus();
@@ -67,7 +69,7 @@ void MainWindow::RegisterCommands() {
                  [this] { return doc_.Data().Header().CurSlide + 1 < doc_.Data().Header().SlideCount; }});
   commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
                  [this] { return doc_.Data().Header().CurSlide > 0; }});
-  RegisterShowCommands(commands_, [this]() -> Document& { return doc_.Data(); }, this);
+  RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
@@ -84,8 +86,8 @@ void MainWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   FillRecentFiles();
-  AddInsertMenu(menuBar(), {doc_, *view_, dialogs_.openPicture, StandardFactoryDialogs(this),
-                            [this] { setWindowModified(doc_.IsModified()); }, this});
+  AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
+                            {}, this});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE});

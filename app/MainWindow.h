@@ -1,13 +1,14 @@
 // The main window of the authoring program: menus built from the command
-// table, the document's name in the title, and the question before a
+// registry, the document's name in the title, and the question before a
 // modified document is closed or replaced.
 #pragma once
 
 #include <QMainWindow>
 #include <functional>
 
-#include "app/Commands.h"
+#include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
 class CMiradoView;

@@ -2,10 +2,11 @@
 
 #include "app/CommandLine.h"
 #include "app/RecentFiles.h"
-#include "app/store/Settings.h"
+#include "base/MessageSink.h"
+#include "base/Settings.h"
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
-#include "editor/PageView.h"
+#include "editor/MiradoView.h"
 
 CMiradoApp::CMiradoApp() = default;
 
@@ -17,7 +18,6 @@ CMiradoApp::~CMiradoApp() {
 
 bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   doc_ = std::make_unique<Document>();
-  if (!doc_->IsUsable()) return false;  // 30001 was shown
   miradoDoc_ = std::make_unique<CMiradoDoc>(*doc_);
 
   frame_ = std::make_unique<MainWindow>(*miradoDoc_, std::move(dialogs));
@@ -30,10 +30,10 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   frame_->UpdateTitle();
   frame_->show();
 
-  // No default printer is normal here; printing reports it when asked.
-  printer_ = ReadPrinterDefaults();
-
-  if (GetWorkFolder().isEmpty()) return false;  // 30002 was shown
+  if (const Result<QString> work = GetWorkFolder(); !work) {
+    ShowFailure(work.error(), frame_.get());
+    return false;
+  }
   DeleteClipboardFile();
 
   playAnime = GetInt(sys::PlayAnime);
@@ -49,9 +49,16 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   return true;
 }
 
+const PrinterDefaults& CMiradoApp::Printer() {
+  // No default printer is normal here; printing reports it when asked.
+  if (!printer_) printer_ = ReadPrinterDefaults();
+  return *printer_;
+}
+
 void CMiradoApp::ExitInstance() {
-  WriteInt(sys::PlayAnime, playAnime);
-  WriteInt(sys::SpeedAnime, speedAnime);
-  WriteInt(sys::DspGuide, dspGuide);
+  SettingsBatch store;
+  store.WriteInt(sys::PlayAnime, playAnime);
+  store.WriteInt(sys::SpeedAnime, speedAnime);
+  store.WriteInt(sys::DspGuide, dspGuide);
   DeleteOwnWorkFiles();
 }

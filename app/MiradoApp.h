@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
@@ -25,7 +26,9 @@ class CMiradoApp {
   Document& Doc() { return *doc_; }
   CMiradoDoc& DocClass() { return *miradoDoc_; }
   MainWindow* Frame() { return frame_.get(); }
-  const PrinterDefaults& Printer() const { return printer_; }
+  // The default printer's settings, asked of the print system when first
+  // wanted: finding the printers takes longer than the whole window's start.
+  const PrinterDefaults& Printer();
 
   // Start-up values other parts read from here rather than from the store.
   int playAnime = 3;
@@ -36,7 +39,7 @@ class CMiradoApp {
   std::unique_ptr<Document> doc_;
   std::unique_ptr<CMiradoDoc> miradoDoc_;
   std::unique_ptr<MainWindow> frame_;
-  PrinterDefaults printer_;
+  std::optional<PrinterDefaults> printer_;
 };
 
 // The application identity that groups the program's windows.

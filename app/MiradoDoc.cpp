@@ -4,8 +4,9 @@
 #include <QFileInfo>
 
 #include "app/ShoriDlg.h"
-#include "app/store/Messages.h"
-#include "app/store/Settings.h"
+#include "base/MessageIds.h"
+#include "base/MessageSink.h"
+#include "base/Settings.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
 #include "core/container/Container.h"
@@ -21,65 +22,67 @@ COLORREF NoKey(COLORREF c) { return c == kTransKey ? kNoColor : c; }
 }  // namespace
 
 void CMiradoDoc::NewDocument() {
-  doc_.NewDocument();
+  Document fresh(doc_.Dpi());
   path_.clear();
-  modified_ = false;
+  edits_.Replace(std::move(fresh));
 }
 
-bool CMiradoDoc::OpenDocument(const QString& path, QWidget* owner) {
-  // Whatever happens below, the previous document is gone.
-  doc_.NewDocument();
-  path_.clear();
-  modified_ = false;
-
-  if (!HasTvlExtension(path)) {
-    ShowMessage(30070, owner, path + "\n");
-    return false;
-  }
+Result<Document> CMiradoDoc::Read(const QString& path, QWidget* owner) const {
+  if (!HasTvlExtension(path)) return Failure{msg::CannotOpen, path + "\n"};
   const QFileInfo info(path);
-  if (!info.exists()) {
-    ShowMessage(30077, owner);
-    return false;
-  }
-  if (info.isDir()) {
-    ShowMessage(30066, owner);
-    return false;
-  }
+  if (!info.exists()) return Failure{msg::FileNotFound};
+  if (info.isDir()) return Failure{msg::FolderCannotOpen};
 
-  std::optional<UnpackedCabinet> unpacked;
+  Result<UnpackedCabinet> unpacked = Failure{};
   CShoriDlg::Run(owner, [&] {
     unpacked = Unpack(info.absoluteFilePath());
     return unpacked.has_value();
   });
-  if (!unpacked) return false;
+  if (!unpacked) return unpacked.error();
 
   QFile data(unpacked->DataFilePath());
-  if (!data.open(QIODevice::ReadOnly)) {
-    ShowMessage(30026, owner, path + "\n");
+  if (!data.open(QIODevice::ReadOnly)) return Failure{msg::OpenFailed, path + "\n"};
+  Document fresh(doc_.Dpi());
+  if (const Result<void> read = ReadDataFile(fresh, data); !read) return read.error();
+  NormaliseOpenedDocument(fresh);
+  return fresh;
+}
+
+bool CMiradoDoc::OpenDocument(const QString& path, QWidget* owner) {
+  Result<Document> read = Read(path, owner);
+  if (!read) {
+    ShowFailure(read.error(), owner);
     return false;
   }
-  if (!ReadDataFile(doc_, data, owner)) return false;
-  NormaliseOpenedDocument(doc_);
-  path_ = info.absoluteFilePath();
+  path_ = QFileInfo(path).absoluteFilePath();
+  edits_.Replace(std::move(*read));
   return true;
 }
 
 bool CMiradoDoc::SaveDocument(const QString& path, QWidget* owner) {
   const QFileInfo info(path);
   if (info.fileName().isEmpty()) return false;
-  std::optional<WorkFile> dataFile = WorkFile::Create();
-  if (!dataFile) return false;
-  if (!WriteDataFile(doc_, dataFile->Path())) {
-    ShowMessage(30018, owner, dataFile->Path() + "\n");
+  const Result<WorkFile> dataFile = WorkFile::Create();
+  if (!dataFile) {
+    ShowFailure(dataFile.error(), owner);
     return false;
   }
-  const bool packed = CShoriDlg::Run(owner, [&] {
-    return Pack(dataFile->Path(), info.absoluteFilePath(), GetInt(sys::MakeBackup) == 1);
+  if (!WriteDataFile(doc_, dataFile->Path())) {
+    ShowMessage(msg::SaveFailed, owner, dataFile->Path() + "\n");
+    return false;
+  }
+  Result<void> packed = Failure{};
+  CShoriDlg::Run(owner, [&] {
+    packed = Pack(dataFile->Path(), info.absoluteFilePath(), GetInt(sys::MakeBackup) == 1);
+    return packed.has_value();
   });
-  if (!packed) return false;
+  if (!packed) {
+    ShowFailure(packed.error(), owner);
+    return false;
+  }
   path_ = info.absoluteFilePath();
   WriteText("Last", "FilePath", path_);
-  modified_ = false;
+  edits_.SetModified(false);
   return true;
 }
 

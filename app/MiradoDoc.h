@@ -1,36 +1,45 @@
-// The document class: opens and saves .tvl files into the document state and
-// keeps the document's path and modified flag.
+// The document class: opens and saves .tvl files and keeps the document's
+// path. It owns the edit path, which holds the modified flag, so every part
+// of the window changes the document through it.
 #pragma once
 
 #include <QString>
+
+#include "base/Failure.h"
+#include "core/EditPath.h"
 
 class Document;
 class QWidget;
 
 class CMiradoDoc {
  public:
-  explicit CMiradoDoc(Document& doc) : doc_(doc) {}
+  explicit CMiradoDoc(Document& doc) : doc_(doc), edits_(doc) {}
 
   // A fresh document from the settings; the path becomes empty.
   void NewDocument();
-  // Unpacks and reads `path`. On failure the message was shown and the
-  // document is a valid empty one without a path. `owner` null: no dialog.
+  // Unpacks and reads `path` into a fresh document that takes the place of
+  // the open one only when it was read whole. On failure the message was
+  // shown and the open document, its path and its modified flag are as they
+  // were. `owner` null: no processing dialog.
   bool OpenDocument(const QString& path, QWidget* owner);
   // Writes and packs the document to `path`; on failure the old file and the
   // document are as they were (still modified).
   bool SaveDocument(const QString& path, QWidget* owner);
 
-  Document& Data() { return doc_; }
+  const Document& Data() const { return doc_; }
+  EditPath& Edits() { return edits_; }
   const QString& PathName() const { return path_; }
   // The file name shown in the title; "無題" for a document never saved.
   QString Title() const;
-  bool IsModified() const { return modified_; }
-  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+  bool IsModified() const { return edits_.IsModified(); }
+  void SetModifiedFlag(bool modified = true) { edits_.SetModified(modified); }
 
  private:
+  Result<Document> Read(const QString& path, QWidget* owner) const;
+
   Document& doc_;
+  EditPath edits_;
   QString path_;
-  bool modified_ = false;
 };
 
 // What an opened document gets before it is first shown: nothing selected,

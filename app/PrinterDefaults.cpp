@@ -2,7 +2,7 @@
 
 #include <QPrinterInfo>
 
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 
 PrinterDefaults ReadPrinterDefaults() {
   PrinterDefaults d;

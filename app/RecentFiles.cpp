@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 
 namespace {
 
@@ -11,8 +11,9 @@ const QString kSection = "Recent File List";
 QString Key(int k) { return QString("File%1").arg(k); }
 
 void Store(const QStringList& files) {
+  SettingsBatch store;
   for (int k = 1; k <= kRecentFileCount; ++k)
-    WriteText(kSection, Key(k), k <= files.size() ? files[k - 1] : QString());
+    store.WriteText(kSection, Key(k), k <= files.size() ? files[k - 1] : QString());
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <functional>
 
 #include "app/SamplePictures.h"
+#include "base/Cp932.h"
+#include "base/MessageIds.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
+#include "core/EditPath.h"
 #include "core/container/Container.h"
 #include "core/picture/Picture.h"
-#include "core/text/Cp932.h"
 #include "editor/factory/MakeObj.h"
 #include "editor/factory/Requests.h"
 #include "show/ShowSettings.h"
@@ -118,7 +120,9 @@ void StraightLine(ObjectRecord& r, QPoint a, QPoint b) {
 
 class SampleBuilder {
  public:
-  explicit SampleBuilder(Document& doc) : doc_(doc), factory_(doc, {}, [] { return ObjDefaults{}; }) {}
+  // The sample is built as a new document is read: before anyone shows it,
+  // so its records are finished in place after the factory made them.
+  explicit SampleBuilder(Document& doc) : doc_(doc), edits_(doc), factory_(edits_, {}, [] { return ObjDefaults{}; }) {}
 
   void Slide(int index, int transition) {
     DocHeader& h = doc_.Header();
@@ -161,6 +165,7 @@ class SampleBuilder {
 
  private:
   Document& doc_;
+  EditPath edits_;
   CMakeObj factory_;
 };
 
@@ -416,12 +421,11 @@ void BuildSamplePresentation(Document& doc) {
   for (int i = 0; i < doc.ObjCount(); ++i) doc.View(i).Selected = 0;
 }
 
-bool SaveSamplePresentation(const QString& path) {
+Result<void> SaveSamplePresentation(const QString& path) {
   Document doc;
-  if (!doc.IsUsable()) return false;
   BuildSamplePresentation(doc);
   const QTemporaryDir scratch;
-  if (!scratch.isValid()) return false;
   const QString data = scratch.filePath("Sample.dat");
-  return WriteDataFile(doc, data) && Pack(data, path, false);
+  if (!scratch.isValid() || !WriteDataFile(doc, data)) return Failure{msg::SaveFailed, data + "\n"};
+  return Pack(data, path, false);
 }

@@ -5,11 +5,12 @@
 
 #include <QString>
 
+#include "base/Failure.h"
+
 class Document;
 
 // Replaces `doc` with the sample presentation.
 void BuildSamplePresentation(Document& doc);
 
-// Builds the sample and saves it as a .tvl file at `path`; false when it
-// could not be written (the message was shown).
-bool SaveSamplePresentation(const QString& path);
+// Builds the sample and saves it as a .tvl file at `path`.
+Result<void> SaveSamplePresentation(const QString& path);

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "app/Commands.h"
+#include "base/MessageSink.h"
 #include "core/Document.h"
 #include "core/Records.h"
+#include "editor/CommandRegistry.h"
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
-#include "show/CShowDlg.h"
+#include "show/ShowDlg.h"
 #include "show/SlideSource.h"
 
 namespace {
@@ -21,7 +22,7 @@ class DocumentSlides : public SlideSource {
   bool RenderSlide(int index, float scale, QImage& target) override {
     target.fill(Qt::white);
     gdi::Dc dc(target);
-    DrawSlide(dc, doc_, RenderContext::Outside(index, scale));
+    (void)DrawSlide(dc, doc_, RenderContext::Outside(index, scale));  // left out what cannot be drawn
     return true;
   }
 
@@ -50,12 +51,13 @@ ShowSettings ShowSettingsFromHeader(const DocHeader& header) {
   return s;
 }
 
-void RunDocumentShow(Document& doc, ShowMode mode, QWidget* owner) {
+void RunDocumentShow(const Document& doc, ShowMode mode, QWidget* owner) {
   DocumentSlides slides(doc);
-  RunShow(ShowSettingsFromHeader(doc.Header()), mode, slides, owner);
+  const Result<void> shown = RunShow(ShowSettingsFromHeader(doc.Header()), mode, slides, owner);
+  if (!shown) ShowFailure(shown.error(), owner);
 }
 
-void RegisterShowCommands(CommandRegistry& commands, std::function<Document&()> document,
+void RegisterShowCommands(CommandRegistry& commands, std::function<const Document&()> document,
                           QWidget* owner) {
   const struct {
     int id;

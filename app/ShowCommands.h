@@ -17,9 +17,10 @@ inline constexpr int ID_DURING_MODE = 578;
 
 ShowSettings ShowSettingsFromHeader(const DocHeader& header);
 
-// Runs a show of `doc` modally (on the screen of `owner` when given).
-void RunDocumentShow(Document& doc, ShowMode mode, QWidget* owner);
+// Runs a show of `doc` modally (on the screen of `owner` when given); a show
+// that cannot start says why.
+void RunDocumentShow(const Document& doc, ShowMode mode, QWidget* owner);
 
 // Adds ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE and ID_TIME_CHANGE_MODE.
-void RegisterShowCommands(CommandRegistry& commands, std::function<Document&()> document,
+void RegisterShowCommands(CommandRegistry& commands, std::function<const Document&()> document,
                           QWidget* owner);

@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/store/StringTable.h"
+#include "base/StringTable.h"
 
 CVertexCountDlg::CVertexCountDlg(const VertexCountAsk& ask, QWidget* parent)
     : QDialog(parent), spin_(new QSpinBox(this)) {

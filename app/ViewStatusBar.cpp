@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "editor/PageView.h"
+#include "editor/MiradoView.h"
 
 void InstallViewStatusBar(QMainWindow& window, CMiradoView& view) {
   QStatusBar* bar = window.statusBar();

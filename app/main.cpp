@@ -2,23 +2,34 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include "app/Batch.h"
 #include "app/CommandLine.h"
 #include "app/JapaneseUi.h"
+#include "app/MessageBoxSink.h"
 #include "app/MiradoApp.h"
 #include "app/ShowCommands.h"
-#include "app/store/Messages.h"
+#include "base/Allocator.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "core/Document.h"
-#include "app/store/StringTable.h"
-#include "core/base/Allocator.h"
+#include "editor/MiradoView.h"
 
 namespace {
+
+// Ends the program once the watched widget has painted: start-up timing.
+class QuitAfterPaint : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 // `--show FILE`: the document's production show without the main window.
 int RunShowOnly(const QString& path) {
   Document doc;
-  if (!doc.IsUsable()) return 1;
   CMiradoDoc file(doc);
   if (!file.OpenDocument(path, nullptr)) return 1;
   RunDocumentShow(doc, ShowMode::Production, nullptr);
@@ -50,11 +61,15 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(TESSALY_VERSION);
   QGuiApplication::setDesktopFileName(kAppUserModelId);
   InstallJapaneseUi(app);
+  MessageBoxSink boxes;
+  ScopedMessageSink messagesInBoxes(boxes);
 
   if (cl.show) return RunShowOnly(cl.document);
 
   CMiradoApp theApp;
   if (!theApp.InitInstance(cl)) return 1;
+  QuitAfterPaint quitAfterPaint;
+  if (cl.quitAfterPaint) theApp.Frame()->View()->viewport()->installEventFilter(&quitAfterPaint);
   const int code = app.exec();
   theApp.ExitInstance();
   return code;

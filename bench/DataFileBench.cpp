@@ -11,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/store/Messages.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
 #include "tests/support/ImageBytes.h"
@@ -101,8 +100,6 @@ BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  StderrMessageSink sink;
-  ScopedMessageSink scope(sink);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   std::printf("document: %d objects, %d pictures\n", kMaxObjects, kPictures);

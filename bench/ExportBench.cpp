@@ -1,7 +1,8 @@
 // Exporting a 100-slide document (20 figures with text and one JPEG picture
-// per slide) as a PDF: the whole `Tessaly --export-pdf` process, and in this
-// process its three parts: drawing the slides, encoding them (JPEG and the
-// one-page PDF), and joining the pages with the information.
+// per slide) as a PDF: the whole `Tessaly --export-pdf` process; in this
+// process the export on one thread and on every core; and its three parts on
+// one thread: drawing the slides, encoding them (JPEG and the one-page PDF),
+// and joining the pages with the information.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,13 +16,15 @@
 #include "app/JapaneseUi.h"
 #include "app/MiradoDoc.h"
 #include "app/SamplePictures.h"
+#include "base/Allocator.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
-#include "core/base/Allocator.h"
-#include "core/text/Cp932.h"
+#include "core/EditPath.h"
 #include "editor/factory/MakeObj.h"
 #include "editor/factory/Requests.h"
 #include "export/CJpg2Pdf.h"
 #include "export/ImageEncoder.h"
+#include "export/PdfExport.h"
 #include "export/PdfInfo.h"
 #include "export/PdfWeld.h"
 #include "render/SlideRenderer.h"
@@ -41,7 +44,8 @@ std::vector<int> FigureRequests() {
 
 void BuildDeck(Document& doc) {
   doc.NewDocument(NewDocumentSettings{});
-  CMakeObj factory(doc, {}, [] { return ObjDefaults{}; });
+  EditPath edits(doc);
+  CMakeObj factory(edits, {}, [] { return ObjDefaults{}; });
   const std::vector<int> requests = FigureRequests();
   const QSize photo(360, 240);
   const QByteArray jpeg = EncodeJpeg(DrawLandscape(photo));
@@ -87,6 +91,22 @@ void BM_ExportPdfProcess(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ExportPdfProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_ExportPdfInProcess(benchmark::State& state) {
+  Deck& deck = TheDeck();
+  PdfExportRequest request;
+  for (int s = 0; s < kSlides; ++s) request.slides.push_back(s);
+  request.output = deck.dir.filePath("in-process.pdf");
+  request.title = "deck.tvl";
+  request.time = QDateTime::currentDateTime();
+  request.helperFolder = PDFWELD_DIR;
+  request.workFolder = deck.dir.path();
+  request.workers = static_cast<int>(state.range(0));
+  for (auto _ : state)
+    if (!ExportPdf(deck.doc, request)) state.SkipWithError("the export failed");
+}
+BENCHMARK(BM_ExportPdfInProcess)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
+    ->UseRealTime()->Iterations(3);
 
 void BM_DrawSlides(benchmark::State& state) {
   const Document& doc = TheDeck().doc;

@@ -8,11 +8,11 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include "base/Allocator.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
-#include "core/base/Allocator.h"
-#include "core/text/Cp932.h"
+#include "geometry/DefaultOutline.h"
 #include "render/SlideRenderer.h"
-#include "render/outline/DefaultOutline.h"
 #include "tests/render/RenderFixtures.h"
 #include "tests/support/ImageBytes.h"
 

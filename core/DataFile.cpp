@@ -13,15 +13,13 @@
 #include <limits>
 #include <new>
 
-#include "app/store/Messages.h"
+#include "base/Cp932.h"
+#include "base/MessageIds.h"
 #include "core/Document.h"
-#include "core/text/Cp932.h"
+#include "core/ObjectNames.h"
 
 namespace {
 
-constexpr int kMsgBadFormat = 30019;
-constexpr int kMsgBadVersion = 30020;
-constexpr int kMsgTooManyObjects = 30043;
 constexpr char kMagic[] = "TVL002    ";
 static_assert(sizeof kMagic - 1 == kDataMagicSize);
 constexpr float kMinZoom = 0.08f;
@@ -164,31 +162,34 @@ bool ReadPictures(Document& doc, QIODevice& in, int version) {
   return true;
 }
 
-bool RefuseFormat(QWidget* owner) {
-  ShowMessage(kMsgBadFormat, owner);
-  return false;
+Failure NotADataFile() { return Failure{msg::BadFormat}; }
+
+// The records of a seekable device must be there before memory is taken for them.
+bool RecordsFit(QIODevice& in, std::uint32_t count) {
+  return in.isSequential() || qint64{count} * qint64{sizeof(ObjectRecord)} <= in.size() - in.pos();
 }
 
-// Reads into a document that starts empty. False after a message has been shown.
-bool ReadBodyInto(Document& doc, QIODevice& in, int version, QWidget* owner) {
+// Reads into a document that starts empty.
+Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version) {
   const DocHeader fresh = doc.Header();
   DocHeader header;
   std::uint32_t count = 0;
-  if (!ReadExact(in, &header, sizeof header) || !ReadBigEndian(in, count)) return RefuseFormat(owner);
-  if (count > kMaxObjects) {
-    ShowMessage(kMsgTooManyObjects, owner, QString("%1 > %2\n").arg(count).arg(kMaxObjects));
-    return false;
-  }
-  if (!CheckHeader(header, fresh)) return RefuseFormat(owner);
-  header.ObjCount = 0;
+  if (!ReadExact(in, &header, sizeof header) || !ReadBigEndian(in, count)) return NotADataFile();
+  if (count > kMaxObjects)
+    return Failure{msg::TooManyObjectsInFile, QString("%1 > %2\n").arg(count).arg(kMaxObjects)};
+  if (!CheckHeader(header, fresh) || !RecordsFit(in, count)) return NotADataFile();
   doc.Header() = header;
-  if (!ReadExact(in, doc.Objects(), qint64{count} * sizeof(ObjectRecord))) return RefuseFormat(owner);
-  for (std::uint32_t i = 0; i < count; ++i) {
-    if (!CheckRecord(doc.Object(i), header.SlideCount)) return RefuseFormat(owner);
+  try {
+    doc.SetObjectCount(static_cast<int>(count));
+  } catch (const std::bad_alloc&) {
+    return Failure{msg::NoMemory};
   }
-  doc.Header().ObjCount = static_cast<std::int32_t>(count);
-  if (!ReadPictures(doc, in, version)) return RefuseFormat(owner);
-  return true;
+  if (!ReadExact(in, doc.Objects(), qint64{count} * sizeof(ObjectRecord))) return NotADataFile();
+  for (std::uint32_t i = 0; i < count; ++i) {
+    if (!CheckRecord(doc.Object(i), header.SlideCount)) return NotADataFile();
+  }
+  if (!ReadPictures(doc, in, version)) return NotADataFile();
+  return {};
 }
 
 // atoi of the three version characters, as files have always been read.
@@ -201,8 +202,10 @@ int ParseVersion(const char* digits) {
 
 bool WriteDataBody(const Document& doc, QIODevice& out) {
   const int count = doc.ObjCount();
-  if (!doc.IsUsable() || count < 0 || count > kMaxObjects) return false;
-  return WriteExact(out, &doc.Header(), sizeof(DocHeader)) &&
+  if (count > kMaxObjects) return false;
+  DocHeader header = doc.Header();
+  header.ObjCount = count;
+  return WriteExact(out, &header, sizeof header) &&
          WriteBigEndian(out, static_cast<std::uint32_t>(count)) &&
          WriteExact(out, doc.Objects(), qint64{count} * sizeof(ObjectRecord)) &&
          WritePayloads(doc, out);
@@ -222,24 +225,23 @@ bool WriteDataFile(const Document& doc, const QString& path) {
   return file.commit();
 }
 
-bool ReadDataBody(Document& doc, QIODevice& in, int version, QWidget* owner) {
-  if (!doc.IsUsable()) return false;
+Result<void> ReadDataBody(Document& doc, QIODevice& in, int version) {
   doc.NewDocumentForReading();  // the old document goes; a refusal leaves this empty one
   const DocHeader fresh = doc.Header();
-  if (ReadBodyInto(doc, in, version, owner)) return true;
-  doc.ClearPictures();
-  doc.Header() = fresh;
-  return false;
+  const Result<void> read = ReadBodyInto(doc, in, version);
+  if (!read) {
+    doc.ClearPictures();
+    doc.SetObjectCount(0);
+    doc.Header() = fresh;
+  }
+  return read;
 }
 
-bool ReadDataFile(Document& doc, QIODevice& in, QWidget* owner) {
+Result<void> ReadDataFile(Document& doc, QIODevice& in) {
   char magic[kDataMagicSize];
-  if (!ReadExact(in, magic, sizeof magic) || std::memcmp(magic, "TVL", 3) != 0) return RefuseFormat(owner);
+  if (!ReadExact(in, magic, sizeof magic) || std::memcmp(magic, "TVL", 3) != 0) return NotADataFile();
   const int version = ParseVersion(magic + 3);
-  if (version != 1 && version != 2) {
-    const QString prefix = "ver " + DecodeCp932Buffer(magic + 3, 3) + "\n";
-    ShowMessage(kMsgBadVersion, owner, prefix);
-    return false;
-  }
-  return ReadDataBody(doc, in, version, owner);
+  if (version != 1 && version != 2)
+    return Failure{msg::BadVersion, "ver " + DecodeCp932Buffer(magic + 3, 3) + "\n"};
+  return ReadDataBody(doc, in, version);
 }

@@ -5,9 +5,10 @@
 
 #include <QString>
 
+#include "base/Failure.h"
+
 class Document;
 class QIODevice;
-class QWidget;
 
 inline constexpr int kDataFileVersion = 2;
 inline constexpr int kDataMagicSize = 10;
@@ -20,11 +21,11 @@ bool WriteDataFile(const Document& doc, QIODevice& out);
 bool WriteDataFile(const Document& doc, const QString& path);
 
 // Reads a data file into `doc`. A wrong magic or version leaves `doc` as it
-// was; any other refusal leaves a valid empty document. Messages are shown
-// with the error style.
-bool ReadDataFile(Document& doc, QIODevice& in, QWidget* owner = nullptr);
+// was; any other refusal leaves a valid empty document. A refusal gives the
+// message to show: 30019 (not a data file), "ver 003\n" + 30020 (a version
+// other than 1 or 2), "10001 > 10000\n" + 30043 (too many objects).
+[[nodiscard]] Result<void> ReadDataFile(Document& doc, QIODevice& in);
 
 // The body without the magic, for undo snapshots.
 bool WriteDataBody(const Document& doc, QIODevice& out);
-bool ReadDataBody(Document& doc, QIODevice& in, int version = kDataFileVersion,
-                  QWidget* owner = nullptr);
+[[nodiscard]] Result<void> ReadDataBody(Document& doc, QIODevice& in, int version = kDataFileVersion);

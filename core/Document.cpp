@@ -2,21 +2,14 @@
 #include "core/Document.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <new>
-#include <unordered_set>
 
-#include "app/store/Messages.h"
-#include "app/store/Settings.h"
-#include "app/store/StringTable.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/Settings.h"
+#include "base/StringTable.h"
 
 namespace {
-
-constexpr int kMsgNoMemory = 30001;
-constexpr int kMsgTooManyObjects = 30163;
-constexpr int kStrEndText = 30053;
 
 constexpr IntSetting kDefPageSize{"Page", "DefPageSize", 3};
 constexpr IntSetting kDefYoko{"Page", "DefYoko", 277};
@@ -61,7 +54,7 @@ DocHeader NewDocHeader(const NewDocumentSettings& s, ScreenDpi dpi) {
   std::fill(std::begin(h.SwitchTime), std::end(h.SwitchTime),
             static_cast<std::uint16_t>(autoOk ? s.autoCng : sys::AutoCng.def));
   h.MenuMode = 1;
-  StoreCp932(h.EndText, sizeof h.EndText, LoadString(kStrEndText).value_or(QString()));
+  StoreCp932(h.EndText, sizeof h.EndText, LoadString(msg::EndTextJapanese).value_or(QString()));
   h.RepeatOnce = 1;
   h.ShowClock = 1;
   h.NoEnlarge = 1;
@@ -70,91 +63,80 @@ DocHeader NewDocHeader(const NewDocumentSettings& s, ScreenDpi dpi) {
   return h;
 }
 
-Document::Document(ScreenDpi dpi, QWidget* owner) : dpi_(dpi) {
-  try {
-    objects_.resize(kObjectSlots);
-    views_.resize(kObjectSlots);
-  } catch (const std::bad_alloc&) {
-    objects_ = {};
-    views_ = {};
-    ShowMessage(kMsgNoMemory, owner);
-    header_ = NewDocHeader({}, dpi_);
-    return;
-  }
-  NewDocument();
-}
+Document::Document(ScreenDpi dpi) : dpi_(dpi) { NewDocument(); }
 
 void Document::NewDocument() { NewDocument(NewDocumentSettings::FromStore()); }
 
 void Document::NewDocument(const NewDocumentSettings& settings) {
   settings_ = settings;
   ClearPictures();
-  ClearTables(true);
+  ClearTables();
   header_ = NewDocHeader(settings, dpi_);
 }
 
 void Document::NewDocumentForReading() {
   ClearPictures();
-  ClearTables(false);
+  ClearTables();
   header_ = NewDocHeader(settings_, dpi_);
 }
 
-// Zeroes the used records and the scratch slot, as fresh tables would be.
-void Document::ClearTables(bool records) {
-  if (!IsUsable()) return;
-  if (records) {
-    const int used = std::clamp(header_.ObjCount, 0, kMaxObjects);
-    std::memset(static_cast<void*>(objects_.data()), 0, used * sizeof(ObjectRecord));
-    std::memset(static_cast<void*>(&objects_[kScratchSlot]), 0, sizeof(ObjectRecord));
-  }
-  std::memset(static_cast<void*>(views_.data()), 0, views_.size() * sizeof(ObjectViewState));
+void Document::ClearTables() {
+  objects_.clear();
+  views_.clear();
   header_.ObjCount = 0;
 }
 
 void Document::ClearPictures() {
-  if (IsUsable()) {
-    const int used = std::clamp(header_.ObjCount, 0, kMaxObjects);
-    for (int i = 0; i < used; ++i) objects_[i].Picture = kNoPicture;
-    objects_[kScratchSlot].Picture = kNoPicture;
-  }
+  for (ObjectRecord& r : objects_) r.Picture = kNoPicture;
   pictures_.Clear();  // each picture object goes exactly once, shared or not
 }
 
 int Document::ObjectsOnSlide(int slide) const {
-  return static_cast<int>(std::count_if(objects_.begin(), objects_.begin() + ObjCount(),
+  return static_cast<int>(std::count_if(objects_.begin(), objects_.end(),
                                         [slide](const ObjectRecord& r) { return r.Slide == slide; }));
 }
 
 std::int32_t Document::NextObjNo() const {
   std::int32_t largest = 0;
-  for (int i = 0; i < ObjCount(); ++i) largest = std::max(largest, objects_[i].ObjNo);
+  for (const ObjectRecord& r : objects_) largest = std::max(largest, r.ObjNo);
   return largest == std::numeric_limits<std::int32_t>::max() ? largest : largest + 1;
 }
 
-bool Document::HasRoomFor(int count, QWidget* owner) const {
-  if (IsUsable() && count <= kMaxObjects - ObjCount()) return true;
-  ShowMessage(kMsgTooManyObjects, owner, QString(), MsgStyle::Info);
-  return false;
+Result<void> Document::HasRoomFor(int count) const {
+  if (count <= kMaxObjects - ObjCount()) return {};
+  return Failure{msg::TooManyObjects, QString(), MsgStyle::Info};
 }
 
-std::optional<int> Document::AddObject(const ObjectRecord& record, QWidget* owner) {
-  if (!HasRoomFor(1, owner)) return std::nullopt;
+Result<int> Document::AddObject(const ObjectRecord& record) {
+  if (Result<void> room = HasRoomFor(1); !room) return room.error();
   const std::int32_t objNo = NextObjNo();
-  const int index = header_.ObjCount++;
-  objects_[index] = record;
+  try {
+    objects_.push_back(record);
+    views_.push_back(ObjectViewState{});
+  } catch (const std::bad_alloc&) {
+    objects_.resize(views_.size());
+    return Failure{msg::NoMemory};
+  }
+  const int index = ObjCount() - 1;
   objects_[index].ObjNo = objNo;
-  views_[index] = ObjectViewState{};
   views_[index].Selected = 1;
+  header_.ObjCount = ObjCount();
   return index;
 }
 
 void Document::RemoveObject(int index) {
-  const int count = ObjCount();
-  if (index < 0 || index >= count) return;
+  if (index < 0 || index >= ObjCount()) return;
   if (objects_[index].ObjClass == objclass::Image) pictures_.Release(objects_[index].Picture);
-  std::copy(objects_.begin() + index + 1, objects_.begin() + count, objects_.begin() + index);
-  std::copy(views_.begin() + index + 1, views_.begin() + count, views_.begin() + index);
-  objects_[count - 1] = ObjectRecord{};
-  views_[count - 1] = ObjectViewState{};
-  header_.ObjCount = count - 1;
+  objects_.erase(objects_.begin() + index);
+  views_.erase(views_.begin() + index);
+  header_.ObjCount = ObjCount();
+}
+
+void Document::SetObjectCount(int count) {
+  count = std::clamp(count, 0, kMaxObjects);
+  for (int i = count; i < ObjCount(); ++i)
+    if (objects_[i].ObjClass == objclass::Image) pictures_.Release(objects_[i].Picture);
+  objects_.resize(count);
+  views_.resize(count);
+  header_.ObjCount = count;
 }

@@ -1,17 +1,16 @@
-// The one open presentation: header, object table, view-state table and the
-// pictures the image records refer to. The application owns one; tests make their own.
+// One presentation: header, object table, view-state table and the pictures
+// the image records refer to. The object table grows with use (10,000 objects
+// stay the limit) and a copy is cheap: records are copied, pictures shared
+// (they never change), so undo, the clipboard and worker threads can take one.
 #pragma once
 
 #include <QSize>
-#include <QString>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
+#include "base/Failure.h"
 #include "core/Records.h"
 #include "core/picture/PictureTable.h"
-
-class QWidget;
 
 struct ScreenDpi {
   int x = 96;
@@ -30,26 +29,24 @@ struct NewDocumentSettings {
 
 class Document {
  public:
-  // Allocates both tables once and starts a new document. When the memory
-  // cannot be had, message 30001 is shown and IsUsable() is false.
-  explicit Document(ScreenDpi dpi = {}, QWidget* owner = nullptr);
-  Document(const Document&) = delete;
-  Document& operator=(const Document&) = delete;
+  // A new document from the settings store.
+  explicit Document(ScreenDpi dpi = {});
 
-  bool IsUsable() const { return !objects_.empty(); }
   ScreenDpi Dpi() const { return dpi_; }
   void SetDpi(ScreenDpi dpi) { dpi_ = dpi; }
 
   DocHeader& Header() { return header_; }
   const DocHeader& Header() const { return header_; }
-  int ObjCount() const { return header_.ObjCount; }
-  // Slots 0 .. kScratchSlot; only 0 .. ObjCount()-1 are objects.
+  // The used records; the header's ObjCount follows it.
+  int ObjCount() const { return static_cast<int>(objects_.size()); }
   ObjectRecord& Object(int index) { return objects_[index]; }
   const ObjectRecord& Object(int index) const { return objects_[index]; }
   ObjectRecord* Objects() { return objects_.data(); }
   const ObjectRecord* Objects() const { return objects_.data(); }
-  ObjectViewState& View(int index) { return views_[index]; }
-  const ObjectViewState& View(int index) const { return views_[index]; }
+  // The selection flags are the views' run-time state kept beside the records,
+  // not part of the document: they change through a const document too, and
+  // never take part in saving, undo or the modified flag.
+  ObjectViewState& View(int index) const { return views_[index]; }
 
   // Every record that refers to a picture holds one reference in this table;
   // whoever copies such a record calls AddRef.
@@ -60,7 +57,7 @@ class Document {
   void NewDocument();  // reads the settings store
   void NewDocument(const NewDocumentSettings& settings);
   // A new document for a reader to fill: the settings of the last
-  // NewDocument (no store access), records not zeroed as they are overwritten.
+  // NewDocument, without reading the store.
   void NewDocumentForReading();
   // Frees every picture once, however many records share it; all Picture fields become 0.
   void ClearPictures();
@@ -68,24 +65,29 @@ class Document {
   int ObjectsOnSlide(int slide) const;
   // One more than the largest ObjNo in use; 1 for an empty table.
   std::int32_t NextObjNo() const;
-  // False with message 30163 when `count` more objects would pass the limit.
-  bool HasRoomFor(int count, QWidget* owner = nullptr) const;
+  // Fails with 30163 when `count` more objects would pass the limit.
+  Result<void> HasRoomFor(int count) const;
   // Appends `record` with a new ObjNo and a fresh, selected view state; the
-  // record's picture reference passes to the document. nullopt (30163) when full.
-  std::optional<int> AddObject(const ObjectRecord& record, QWidget* owner = nullptr);
+  // record's picture reference passes to the document. Fails with 30163 when
+  // full, 30001 when the memory cannot be had.
+  Result<int> AddObject(const ObjectRecord& record);
   // Drops the object's picture reference and moves every later record and its
   // view state one place down.
   void RemoveObject(int index);
+  // Makes the table hold `count` records (0..10,000): new ones are zero and not
+  // selected, dropped ones give up their pictures. For readers, which fill the
+  // records in place.
+  void SetObjectCount(int count);
 
   // The editing view's scroll range: the slide plus a margin of 50 units.
   QSize ScrollRange() const { return QSize(header_.SlideW + 50, header_.SlideH + 50); }
 
  private:
-  void ClearTables(bool records);
+  void ClearTables();
 
   DocHeader header_{};
   std::vector<ObjectRecord> objects_;
-  std::vector<ObjectViewState> views_;
+  mutable std::vector<ObjectViewState> views_;
   PictureTable pictures_;
   ScreenDpi dpi_;
   NewDocumentSettings settings_;
@@ -93,11 +95,3 @@ class Document {
 
 // The new-document header for `settings` at the screen resolution `dpi`.
 DocHeader NewDocHeader(const NewDocumentSettings& settings, ScreenDpi dpi);
-
-// The status-bar name of an object: "Line 3", "D-Text  12", ...
-QString ObjectStatusName(const ObjectRecord& record);
-// The name of a class/kind pair, nullptr when the pair is not a known object.
-const char* ObjectTypeName(std::uint16_t objClass, std::uint16_t objKind);
-inline bool IsKnownObjectType(std::uint16_t objClass, std::uint16_t objKind) {
-  return ObjectTypeName(objClass, objKind) != nullptr;
-}

@@ -1,5 +1,5 @@
 // Object classes and kinds that exist, with the names the status bar shows.
-#include "core/Document.h"
+#include "core/ObjectNames.h"
 
 namespace {
 

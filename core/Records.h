@@ -5,11 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/store/Settings.h"  // COLORREF
+#include "base/Color.h"
 
 inline constexpr int kMaxObjects = 10000;
-inline constexpr int kObjectSlots = kMaxObjects + 1;  // the last one is a scratch slot
-inline constexpr int kScratchSlot = kMaxObjects;
 inline constexpr int kMaxSlides = 100;
 inline constexpr int kMaxPoints = 200;
 
@@ -175,11 +173,10 @@ struct DocHeader {
   std::uint8_t reserved656[52];
 };
 
-// Run-time only, never saved; parallel to the object table.
+// Run-time only, never saved; parallel to the object table. Where an object's
+// frame and handles lie is computed from its record (geometry/ObjectFrame.h).
 struct ObjectViewState {
   std::int32_t Selected;
-  PointRec Handles[8];  // zoomed view pixels: TL, TR, BR, BL, T, R, B, L
-  std::int32_t left, top, right, bottom;  // bounding rectangle as last drawn
 };
 
 #pragma pack(pop)
@@ -194,12 +191,6 @@ static_assert(offsetof(LineEnd, refEnd) == 8);
 static_assert(offsetof(LineEnd, refEndLine) == 12);
 static_assert(offsetof(LineEnd, EndFutosa) == 16);
 static_assert(offsetof(LineEnd, EndLineStyle) == 18);
-
-static_assert(sizeof(ObjectViewState) == 84);
-static_assert(offsetof(ObjectViewState, Selected) == 0);
-static_assert(offsetof(ObjectViewState, Handles) == 4);
-static_assert(offsetof(ObjectViewState, left) == 68);
-static_assert(offsetof(ObjectViewState, bottom) == 80);
 
 static_assert(sizeof(ObjectRecord) == 3184);
 static_assert(offsetof(ObjectRecord, ObjClass) == 0);

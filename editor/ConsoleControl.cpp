@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/Records.h"
-#include "render/ZoomConsole.h"
+#include "geometry/ConsoleCentre.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ bool OnConsoleRing(QPoint centre, QPoint client) {
   return d >= kConsoleRadius && d <= kRingOuter;
 }
 
-ConsoleState ConsoleState::Of(const DocHeader& h, bool shown, bool active) {
-  return {QPoint(h.ConsoleX, h.ConsoleY), h.ConsoleAlways != 0, shown, active};
+ConsoleState ConsoleState::Of(const DocHeader& h, QSize client, bool shown, bool active) {
+  return {ConsoleCentre(h, client), h.ConsoleAlways != 0, shown, active};
 }
 
 bool ConsoleState::Show() {
@@ -44,12 +44,6 @@ bool ConsoleState::Show() {
 void ConsoleState::PressedElsewhere() {
   active = false;
   if (!always) shown = false;
-}
-
-QPoint ClampConsoleCentre(QPoint centre, QSize client) {
-  const int inset = 5 + kConsoleSize / 2;
-  return {std::clamp(centre.x(), inset, std::max(inset, client.width() - inset)),
-          std::clamp(centre.y(), inset, std::max(inset, client.height() - inset))};
 }
 
 float ClampZoom(float zoom) { return std::clamp(zoom, kMinZoom, kMaxZoom); }

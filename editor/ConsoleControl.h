@@ -23,22 +23,19 @@ bool OnConsoleRing(QPoint centre, QPoint client);
 // shows the console, a left click on it also activates its ring, a left
 // click elsewhere hides it again unless it is always shown.
 struct ConsoleState {
-  QPoint centre;  // client pixels
+  QPoint centre;  // client pixels, kept inside the client area
   bool always = false;
   bool shown = false;
   bool active = false;
 
-  static ConsoleState Of(const DocHeader& h, bool shown, bool active);
+  // The console of a view whose client area is `client` pixels.
+  static ConsoleState Of(const DocHeader& h, QSize client, bool shown, bool active);
   bool Visible() const { return always || shown; }
   // Returns true when the console became shown.
   bool Show();
   void PressedOnConsole() { shown = active = true; }
   void PressedElsewhere();
 };
-
-// The console centre kept so that the whole 130 x 130 square stays 5 pixels
-// inside the client area.
-QPoint ClampConsoleCentre(QPoint centre, QSize client);
 
 // Zoom changes count in whole percent points from the rounded percentage,
 // so that 1.01 steps to 1.02 and not back to 1.01; the result lies in 0.08..4.0.

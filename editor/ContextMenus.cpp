@@ -5,7 +5,7 @@
 #include <array>
 
 #include "core/Document.h"
-#include "render/outline/ShapeHandles.h"
+#include "geometry/ShapeHandles.h"
 
 namespace {
 
@@ -131,6 +131,13 @@ ItemState Grey(bool greyed) { return {false, false, greyed}; }
 std::span<const MenuItem> MenuItems(SubMenu menu) {
   const MenuRow* row = Find(menu);
   return row ? row->items : std::span<const MenuItem>();
+}
+
+const char* MenuItemLabel(int id) {
+  for (const MenuRow& row : kMenus)
+    for (const MenuItem& item : row.items)
+      if (item.id == id) return item.label;
+  return "";
 }
 
 const char* SubMenuName(SubMenu menu) {

@@ -38,6 +38,8 @@ struct MenuItem {
 // The items of a submenu in order; empty for SubMenu::None.
 std::span<const MenuItem> MenuItems(SubMenu menu);
 const char* SubMenuName(SubMenu menu);  // "ZOOM", "VIEW", ...
+// The label of the first item with command `id`; empty when no menu has it.
+const char* MenuItemLabel(int id);
 
 // The submenu for a right click: on the console disc, on an object (by its
 // class, kind and the part hit), or on empty space inside or outside the slide.

@@ -73,13 +73,13 @@ CursorPicture PictureOf(CursorId id) {
   return {row.resource ? row.resource : "", row.hotX, row.hotY};
 }
 
-CursorSet::CursorSet() {
-  for (const CursorRow& row : kCursors) {
-    if (row.resource)
-      cursors_.emplace_back(QPixmap(row.resource), row.hotX, row.hotY);
-    else
-      cursors_.emplace_back(row.shape);
+const QCursor& CursorSet::Get(CursorId id) const {
+  if (cursors_.empty()) cursors_.resize(kCursors.size());
+  std::optional<QCursor>& cursor = cursors_[static_cast<std::size_t>(id)];
+  if (!cursor) {
+    const CursorRow& row = RowOf(id);
+    if (row.resource) cursor.emplace(QPixmap(row.resource), row.hotX, row.hotY);
+    else cursor.emplace(row.shape);
   }
+  return *cursor;
 }
-
-const QCursor& CursorSet::Get(CursorId id) const { return cursors_[static_cast<std::size_t>(id)]; }

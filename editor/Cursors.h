@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCursor>
+#include <optional>
 #include <vector>
 
 enum class CursorId {
@@ -39,12 +40,12 @@ struct CursorPicture {
 };
 CursorPicture PictureOf(CursorId id);
 
-// All cursors, made once when the view is created.
+// The cursors, each made from its picture the first time it is wanted: most
+// of them never are, and loading them all would slow the window's start.
 class CursorSet {
  public:
-  CursorSet();
   const QCursor& Get(CursorId id) const;
 
  private:
-  std::vector<QCursor> cursors_;
+  mutable std::vector<std::optional<QCursor>> cursors_;
 };

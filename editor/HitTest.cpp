@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "core/Document.h"
-#include "render/outline/Rotation.h"
-#include "render/outline/ShapeHandles.h"
+#include "geometry/ObjectFrame.h"
+#include "geometry/Rotation.h"
+#include "geometry/ShapeHandles.h"
 
 namespace {
 
@@ -58,8 +59,8 @@ ObjectHit HitFigure(const HitScene& s, int i, QPoint view, QPoint p, std::span<c
   const ObjectRecord& r = s.doc.Object(i);
   ObjectHit hit{i, r.ObjClass};
   if (r.refMen == kNoColor && r.refLine == kNoColor) {
-    const ObjectViewState& v = s.doc.View(i);
-    if (view.x() >= v.left && view.x() <= v.right && view.y() >= v.top && view.y() <= v.bottom) return hit;
+    const Bounds b = FrameOf(r, s.zoom).bounds;
+    if (view.x() >= b.left && view.x() <= b.right && view.y() >= b.top && view.y() <= b.bottom) return hit;
   }
   const int n = static_cast<int>(pts.size());
   if (!HasShapeHandles(r.ObjKind)) {
@@ -120,9 +121,9 @@ HandleHit HitShapeHandle(const HitScene& s, QPoint p) {
 HandleHit HitResizeHandle(const HitScene& s, QPoint p) {
   for (int i = 0; i < s.doc.ObjCount(); ++i) {
     if (!Selected(s, i) || s.doc.Object(i).ObjClass == objclass::DText) continue;
-    const ObjectViewState& v = s.doc.View(i);
+    const std::array<QPoint, 8> handles = FrameOf(s.doc.Object(i), s.zoom).handles;
     for (int h = 0; h < 8; ++h)
-      if (InHandleSquare(QPoint(v.Handles[h].x, v.Handles[h].y), p)) return {i, h, ResizeCursor(h)};
+      if (InHandleSquare(handles[h], p)) return {i, h, ResizeCursor(h)};
   }
   return {};
 }

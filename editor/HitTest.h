@@ -7,7 +7,7 @@
 #include <array>
 
 #include "editor/Cursors.h"
-#include "render/outline/MathSub.h"
+#include "geometry/MathSub.h"
 
 class Document;
 
@@ -56,8 +56,7 @@ bool InHandleSquare(QPoint handle, QPoint p);
 int HitRotationCentre(const HitScene& scene, QPoint p);
 // The lowest selected object whose shape handle holds p.
 HandleHit HitShapeHandle(const HitScene& scene, QPoint p);
-// The lowest selected object (not design text) whose resize handle holds p,
-// from the handle points the renderer recorded.
+// The lowest selected object (not design text) whose resize handle holds p.
 HandleHit HitResizeHandle(const HitScene& scene, QPoint p);
 int HitRotationRadius(const HitScene& scene, QPoint p);
 CircleHit HitRotationCircle(const HitScene& scene, QPoint p);

@@ -5,7 +5,7 @@
 
 #include <QRect>
 
-#include "render/outline/MathSub.h"
+#include "geometry/MathSub.h"
 
 class QPainter;
 

@@ -4,7 +4,8 @@
 #include <cstdlib>
 
 #include "core/Document.h"
-#include "render/outline/Rotation.h"
+#include "geometry/ObjectFrame.h"
+#include "geometry/Rotation.h"
 
 namespace {
 
@@ -99,8 +100,8 @@ PointerReport Chain(const PointerScene& s, QPoint client) {
 }
 
 PointerReport TextBoxRow(const PointerScene& s, QPoint view) {
-  const ObjectViewState& v = s.hits.doc.View(s.textEditing);
-  const int h = HitTextBoxHandle(Bounds{v.left, v.top, v.right, v.bottom}, view);
+  const Bounds bounds = FrameOf(s.hits.doc.Object(s.textEditing), s.hits.zoom).bounds;
+  const int h = HitTextBoxHandle(bounds, view);
   return Row(PointerRow::TextBox, h < 0 ? CursorId::Arrow : TextBoxCursor(h));
 }
 

@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QString>
 
-#include "app/store/Settings.h"  // COLORREF
+#include "base/Color.h"
 #include "editor/ConsoleControl.h"
 #include "editor/Cursors.h"
 #include "editor/HitTest.h"

@@ -21,12 +21,12 @@ void SetPrimary(SelectionState& sel, int index) {
 
 }  // namespace
 
-void MakePrimary(Document& doc, SelectionState& sel, int index) {
+void MakePrimary(const Document& doc, SelectionState& sel, int index) {
   doc.View(index).Selected = 1;
   SetPrimary(sel, index);
 }
 
-ClickResult ClickSelect(Document& doc, int slide, SelectionState& sel, int index, bool ctrl, bool shift) {
+ClickResult ClickSelect(const Document& doc, int slide, SelectionState& sel, int index, bool ctrl, bool shift) {
   const bool wasPrimary = sel.primary == index;
   if (sel.primary < 0) {
     MakePrimary(doc, sel, index);
@@ -50,16 +50,16 @@ ClickResult ClickSelect(Document& doc, int slide, SelectionState& sel, int index
   return {true, true};
 }
 
-void DeselectAll(Document& doc, int slide, SelectionState& sel) {
+void DeselectAll(const Document& doc, int slide, SelectionState& sel) {
   for (int i : ObjectsOf(doc, slide)) doc.View(i).Selected = 0;
   sel = SelectionState{};
 }
 
-void SelectAll(Document& doc, int slide, SelectionState& sel) {
+void SelectAll(const Document& doc, int slide, SelectionState& sel) {
   for (int i : ObjectsOf(doc, slide)) MakePrimary(doc, sel, i);
 }
 
-bool TabSelect(Document& doc, int slide, SelectionState& sel, bool backwards) {
+bool TabSelect(const Document& doc, int slide, SelectionState& sel, bool backwards) {
   const std::vector<int> list = ObjectsOf(doc, slide);
   const int n = static_cast<int>(list.size());
   if (n == 0) return false;

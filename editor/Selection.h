@@ -17,16 +17,16 @@ struct ClickResult {
 };
 
 // A plain left click on object `index` of slide `slide`, with the modifiers held.
-ClickResult ClickSelect(Document& doc, int slide, SelectionState& sel, int index, bool ctrl, bool shift);
+ClickResult ClickSelect(const Document& doc, int slide, SelectionState& sel, int index, bool ctrl, bool shift);
 // Selects `index` and makes it primary.
-void MakePrimary(Document& doc, SelectionState& sel, int index);
+void MakePrimary(const Document& doc, SelectionState& sel, int index);
 // Clears every selected flag of the slide; no primary, vertex or edge remain.
-void DeselectAll(Document& doc, int slide, SelectionState& sel);
+void DeselectAll(const Document& doc, int slide, SelectionState& sel);
 // Every object of the slide selected, the last one primary.
-void SelectAll(Document& doc, int slide, SelectionState& sel);
+void SelectAll(const Document& doc, int slide, SelectionState& sel);
 // Tab (or Shift+Tab): the primary moves to the next (previous) object of the
 // slide, wrapping around. Returns whether anything changed.
-bool TabSelect(Document& doc, int slide, SelectionState& sel, bool backwards);
+bool TabSelect(const Document& doc, int slide, SelectionState& sel, bool backwards);
 
 int SelectedOnSlide(const Document& doc, int slide);
 // The lowest-index selected object of the slide, or -1.

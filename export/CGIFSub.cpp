@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/MessageIds.h"
+#include "render/gdi/Color.h"
 #include "core/Document.h"
 #include "core/picture/Picture.h"
 #include "export/ColorQuantizer.h"
@@ -102,28 +104,28 @@ bool CGIFSub::MakeTransparent(QByteArray& gif, COLORREF color) {
 
 Result<ReducedPicture> CGIFSub::ReduceColors(const Picture& picture, COLORREF transColor, int dpi) {
   const QImage raster = Drawn(picture);
-  if (raster.isNull()) return Failure{kMsgNoMemory, QString()};
+  if (raster.isNull()) return Failure(msg::NoMemory);
   std::optional<QRgb> keep;
   if (transColor != kNoColor) keep = gdi::ToQRgb(transColor);
   const std::optional<QByteArray> gif = WriteGif(QuantizeColors(raster, keep));
-  if (!gif) return Failure{kMsgNoMemory, QString()};
+  if (!gif) return Failure(msg::NoMemory);
   std::shared_ptr<const Picture> reduced = Picture::Load(*gif, dpi);
-  if (!reduced) return Failure{kMsgNoMemory, QString()};
+  if (!reduced) return Failure(msg::NoMemory);
   ReducedPicture result{reduced, transColor};
   if (transColor != kNoColor) result.transColor = NearestListed(ListColours(Drawn(*reduced)), transColor);
   return result;
 }
 
-Status CGIFSub::ReduceObjectColors(Document& doc, int index) {
+Result<void> CGIFSub::ReduceObjectColors(Document& doc, int index) {
   const Picture* old = doc.PictureOf(index);
-  if (old == nullptr) return Failure{kMsgNoMemory, QString()};
+  if (old == nullptr) return Failure(msg::NoMemory);
   ObjectRecord& record = doc.Object(index);
   const COLORREF trans = record.TransOn ? record.refTrans : kNoColor;
   Result<ReducedPicture> reduced = CGIFSub::ReduceColors(*old, trans, doc.Dpi().x);
-  if (!reduced) return reduced.Error();
+  if (!reduced) return reduced.error();
   const PictureHandle oldHandle = record.Picture;
   record.Picture = doc.Pictures().Add(reduced->picture);
   doc.Pictures().Release(oldHandle);
   if (trans != kNoColor) record.refTrans = reduced->transColor;
-  return std::nullopt;
+  return {};
 }

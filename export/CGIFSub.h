@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <memory>
 
-#include "export/Failure.h"
-#include "render/gdi/Color.h"
+#include "base/Failure.h"
+#include "base/Color.h"
 
 class Document;
 class Picture;
@@ -31,6 +31,7 @@ class CGIFSub {
   static Result<ReducedPicture> ReduceColors(const Picture& picture, COLORREF transColor, int dpi);
 
   // ReduceColors applied to image object `index`: its picture and transparent
-  // colour are replaced only once the new picture has loaded.
-  static Status ReduceObjectColors(Document& doc, int index);
+  // colour are replaced only once the new picture has loaded. A change for
+  // EditPath::Apply; a failure changes nothing.
+  static Result<void> ReduceObjectColors(Document& doc, int index);
 };

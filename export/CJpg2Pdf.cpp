@@ -3,6 +3,7 @@
 #include <QFile>
 #include <array>
 
+#include "base/MessageIds.h"
 #include "export/JpegProbe.h"
 
 namespace {
@@ -103,17 +104,17 @@ std::optional<QByteArray> CJpg2Pdf::Make(QByteArrayView jpeg, QSize page) {
   return pdf.Take();
 }
 
-Status CJpg2Pdf::Write(QByteArrayView jpeg, const QString& pdfPath, QSize page) {
+Result<void> CJpg2Pdf::Write(QByteArrayView jpeg, const QString& pdfPath, QSize page) {
   const std::optional<QByteArray> pdf = Make(jpeg, page);
-  if (!pdf) return Failure{kMsgCopyFailed, "[Get Size]\n"};
+  if (!pdf) return Failure(msg::CopyFailed, "[Get Size]\n");
   QFile file(pdfPath);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    return Failure{kMsgCopyFailed, "[File Create]\n"};
+    return Failure(msg::CopyFailed, "[File Create]\n");
   if (file.write(*pdf) != pdf->size() || !file.flush()) {
     file.close();
     file.remove();
-    return Failure{kMsgCopyFailed, "[Copy Stream]\n"};
+    return Failure(msg::CopyFailed, "[Copy Stream]\n");
   }
   file.close();
-  return std::nullopt;
+  return {};
 }

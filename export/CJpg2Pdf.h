@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-#include "export/Failure.h"
+#include "base/Failure.h"
 
 class CJpg2Pdf {
  public:
@@ -20,5 +20,5 @@ class CJpg2Pdf {
 
   // Make, written to `pdfPath`. Failures carry 30003 with "[Get Size]",
   // "[File Create]" or "[Copy Stream]".
-  static Status Write(QByteArrayView jpeg, const QString& pdfPath, QSize page = QSize());
+  static Result<void> Write(QByteArrayView jpeg, const QString& pdfPath, QSize page = QSize());
 };

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <optional>
 
+#include "base/MessageIds.h"
+#include "render/gdi/Color.h"
+
 namespace {
 
 constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
@@ -17,7 +20,7 @@ std::uint32_t BigEndian32(QByteArrayView b, qsizetype at) {
 int At(QByteArrayView b, qsizetype i) { return static_cast<unsigned char>(b[i]); }
 
 Failure PngFailure(const char* reason) {
-  return Failure{kMsgPngInfo, QString::fromUtf8(reason) + '\n'};
+  return Failure(msg::PngInfoFailed, QString::fromUtf8(reason) + '\n');
 }
 
 // The chunks that decide the transparent colour; each is empty when absent.

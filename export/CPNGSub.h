@@ -4,8 +4,8 @@
 
 #include <QByteArrayView>
 
-#include "export/Failure.h"
-#include "render/gdi/Color.h"
+#include "base/Failure.h"
+#include "base/Color.h"
 
 class CPNGSub {
  public:

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <array>
 
+#include "base/MessageIds.h"
 #include "export/ColorQuantizer.h"
 #include "export/GifWriter.h"
 
@@ -63,15 +64,15 @@ std::optional<QByteArray> EncodeImage(const QImage& raster, ImageFormat format, 
   return WriteWithQt(image, format);
 }
 
-Status EncodeImageFile(const QImage& raster, ImageFormat format, const QString& path, QSize size) {
+Result<void> EncodeImageFile(const QImage& raster, ImageFormat format, const QString& path, QSize size) {
   const std::optional<QByteArray> bytes = EncodeImage(raster, format, size);
-  if (!bytes) return Failure{kMsgNoMemory, QString()};
+  if (!bytes) return Failure(msg::NoMemory);
   return WriteFileAtomically(path, *bytes);
 }
 
-Status WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    return Failure{kMsgSaveFailed, path + '\n'};
-  return std::nullopt;
+    return Failure(msg::SaveFailed, path + '\n');
+  return {};
 }

@@ -9,7 +9,7 @@
 #include <QStringView>
 #include <optional>
 
-#include "export/Failure.h"
+#include "base/Failure.h"
 
 enum class ImageFormat { Jpeg, Gif, Bmp, Png, Tiff };
 
@@ -27,8 +27,8 @@ std::optional<QByteArray> EncodeImage(const QImage& raster, ImageFormat format, 
 // EncodeImage written to `path`, replacing an older file only once the new one
 // is complete. 30001 when encoding failed, 30018 after the path when the file
 // could not be written.
-Status EncodeImageFile(const QImage& raster, ImageFormat format, const QString& path,
+Result<void> EncodeImageFile(const QImage& raster, ImageFormat format, const QString& path,
                        QSize size = QSize());
 
 // Writes `bytes` to `path` the same way (30018 after the path on failure).
-Status WriteFileAtomically(const QString& path, const QByteArray& bytes);
+Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes);

@@ -1,8 +1,10 @@
 #include "export/PdfExport.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 
+#include "base/MessageIds.h"
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
 #include "export/CJpg2Pdf.h"
@@ -19,41 +21,45 @@ QString PagePath(const QTemporaryDir& scratch, int k) {
 }
 
 // Slide `slide` drawn at `zoom`, as a one-page PDF of the designed page size.
-Status WritePage(const Document& doc, int slide, float zoom, const QString& path) {
+Result<void> WritePage(const Document& doc, int slide, float zoom, const QString& path) {
   const std::optional<QByteArray> jpeg = EncodeImage(RenderSlideImage(doc, slide, zoom), ImageFormat::Jpeg);
-  if (!jpeg) return Failure{kMsgNoMemory, QString()};
+  if (!jpeg) return Failure(msg::NoMemory);
   return CJpg2Pdf::Write(*jpeg, path, QSize(doc.Header().SlideW, doc.Header().SlideH));
 }
 
 // The pages joined in order into one document, written with its information.
-Status Join(const PdfWeld& weld, const QTemporaryDir& scratch, int count, const PdfExportRequest& request) {
+Result<void> Join(const PdfWeld& weld, const QTemporaryDir& scratch, int count, const PdfExportRequest& request) {
   std::optional<PdfWeld::Pdf> joined = weld.LoadPdf(PagePath(scratch, 0));
-  if (!joined) return Failure{kMsgOpenFailed, PagePath(scratch, 0) + '\n'};
+  if (!joined) return Failure(msg::OpenFailed, PagePath(scratch, 0) + '\n');
   for (int k = 1; k < count; ++k) {
     const std::optional<PdfWeld::Pdf> page = weld.LoadPdf(PagePath(scratch, k));
-    if (!page) return Failure{kMsgOpenFailed, PagePath(scratch, k) + '\n'};
-    if (!weld.Append(*joined, *page)) return Failure{kMsgCopyFailed, "[Combine]\n"};
+    if (!page) return Failure(msg::OpenFailed, PagePath(scratch, k) + '\n');
+    if (!weld.Append(*joined, *page)) return Failure(msg::CopyFailed, "[Combine]\n");
   }
   if (!weld.WriteInfo(*joined, MakePdfInfo(request.title, request.time), request.output))
-    return Failure{kMsgPdfInfoFailed, QString()};
-  return std::nullopt;
+    return Failure(msg::PdfInfoFailed);
+  return {};
 }
 
 }  // namespace
 
-Status ExportPdf(const Document& doc, const PdfExportRequest& request, const ExportProgress& progress) {
+Result<void> ExportPdf(const Document& doc, const PdfExportRequest& request, const ExportProgress& progress) {
   const int count = static_cast<int>(request.slides.size());
   for (int slide : request.slides)
-    if (slide < 0 || slide >= doc.Header().SlideCount) return Failure{kMsgNoMemory, QString()};
-  if (count == 0) return Failure{kMsgNoMemory, QString()};
-  if (Status bad = CheckSystemPath(request.output, kMsgSaveFailed)) return bad;
+    if (slide < 0 || slide >= doc.Header().SlideCount) return Failure(msg::NoMemory);
+  if (count == 0) return Failure(msg::NoMemory);
+  if (Result<void> path = CheckSystemPath(request.output, msg::SaveFailed); !path) return path;
   Result<std::unique_ptr<PdfWeld>> weld = PdfWeld::Open(request.helperFolder);
-  if (!weld) return weld.Error();
+  if (!weld) return weld.error();
   // Named like every file this process owns there, so a crash leaves nothing
   // that the next clean-up misses.
   const QTemporaryDir scratch(request.workFolder + '/' + OwnWorkFilePrefix() + "pdf-XXXXXX");
-  if (!scratch.isValid()) return Failure{kMsgCopyFailed, "[File Create]\n"};
-  const auto job = [&](int k) { return WritePage(doc, request.slides[k], request.zoom, PagePath(scratch, k)); };
-  if (Status failed = RunSlideJobs(count, job, progress)) return failed;
+  if (!scratch.isValid()) return Failure(msg::CopyFailed, "[File Create]\n");
+  const int workers = std::min(ExportWorkers(request.workers), count);
+  const WorkerDocuments documents(doc, workers);
+  const auto job = [&](int worker, int k) {
+    return WritePage(documents.For(worker), request.slides[k], request.zoom, PagePath(scratch, k));
+  };
+  if (Result<void> pages = RunSlideJobs(count, workers, job, progress); !pages) return pages;
   return Join(**weld, scratch, count, request);
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "export/Failure.h"
+#include "base/Failure.h"
 #include "export/SlideJobs.h"
 
 class Document;
@@ -19,6 +19,7 @@ struct PdfExportRequest {
   QDateTime time;        // the creation and modification dates
   QString helperFolder;  // where pdfweld is
   QString workFolder;    // the one-page files go into a private folder here, removed afterwards
+  int workers = 0;       // threads drawing and encoding pages; 0: one per core
 };
 
 // Writes `output` only once every page is joined; on any failure or a stop an
@@ -26,4 +27,4 @@ struct PdfExportRequest {
 // cannot take), 30026 (pdfweld missing, a page unreadable), 30001 (a slide
 // that cannot be encoded), 30003 (a page not written or not joined), 30084
 // (information not written).
-Status ExportPdf(const Document& doc, const PdfExportRequest& request, const ExportProgress& progress = {});
+Result<void> ExportPdf(const Document& doc, const PdfExportRequest& request, const ExportProgress& progress = {});

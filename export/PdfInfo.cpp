@@ -4,8 +4,8 @@
 #include <QTimeZone>
 #include <cstdlib>
 
-#include "app/store/StringTable.h"
-#include "core/text/Cp932.h"
+#include "base/StringTable.h"
+#include "base/Cp932.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/MessageIds.h"
 #include "export/SystemPath.h"
 
 const char PdfWeld::kFileName[] = "libpdfweld.so";
@@ -16,7 +17,7 @@ Result<std::unique_ptr<PdfWeld>> PdfWeld::Open(const QString& folder) {
     weld->free_ = reinterpret_cast<FreeFn>(weld->library_.resolve("FreePDF"));
   }
   if (!weld->load_ || !weld->combine_ || !weld->writeInfo_ || !weld->free_)
-    return Failure{kMsgOpenFailed, path + '\n'};
+    return Failure(msg::OpenFailed, path + '\n');
   return weld;
 }
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "export/Failure.h"
+#include "base/Failure.h"
 
 // Title, Author, Subject, Keywords, Creator, Producer, CreationDate, ModDate as
 // CP932 texts.

@@ -2,16 +2,18 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
+#include "base/MessageIds.h"
 #include "core/Document.h"
 #include "export/SystemPath.h"
 #include "render/SlideRenderer.h"
 
 namespace {
 
-Status CheckSlide(const Document& doc, int slide) {
-  if (slide < 0 || slide >= doc.Header().SlideCount) return Failure{kMsgNoMemory, QString()};
-  return std::nullopt;
+Result<void> CheckSlide(const Document& doc, int slide) {
+  if (slide < 0 || slide >= doc.Header().SlideCount) return Failure(msg::NoMemory);
+  return {};
 }
 
 }  // namespace
@@ -20,23 +22,24 @@ QString SlideImageName(int k, ImageFormat format) {
   return QString::asprintf("Slide%02d.", k + 1) + ImageFormatName(format);
 }
 
-Status ExportSlideImage(const Document& doc, int slide, float zoom, ImageFormat format,
+Result<void> ExportSlideImage(const Document& doc, int slide, float zoom, ImageFormat format,
                         const QString& path) {
-  if (Status bad = CheckSystemPath(path, kMsgSaveFailed)) return bad;
-  if (Status bad = CheckSlide(doc, slide)) return bad;
+  if (Result<void> checked = CheckSystemPath(path, msg::SaveFailed); !checked) return checked;
+  if (Result<void> checked = CheckSlide(doc, slide); !checked) return checked;
   return EncodeImageFile(RenderSlideImage(doc, slide, zoom), format, path);
 }
 
-Status ExportSlideImages(const Document& doc, const QString& folder, float zoom, ImageFormat format,
-                         const ExportProgress& progress) {
+Result<void> ExportSlideImages(const Document& doc, const QString& folder, float zoom, ImageFormat format,
+                               const ExportProgress& progress, int workers) {
   const int count = doc.Header().SlideCount;
-  if (Status bad = CheckSystemPath(folder + '/' + SlideImageName(count - 1, format), kMsgSaveFailed))
-    return bad;
-  if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) return Failure{kMsgFolderFailed, folder + '\n'};
-  return RunSlideJobs(
-      count,
-      [&](int k) {
-        return EncodeImageFile(RenderSlideImage(doc, k, zoom), format, folder + '/' + SlideImageName(k, format));
-      },
-      progress);
+  const QString lastFile = folder + '/' + SlideImageName(count - 1, format);
+  if (Result<void> checked = CheckSystemPath(lastFile, msg::SaveFailed); !checked) return checked;
+  if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) return Failure(msg::FolderFailed, folder + '\n');
+  workers = std::min(ExportWorkers(workers), std::max(count, 1));
+  const WorkerDocuments documents(doc, workers);
+  const auto job = [&](int worker, int k) {
+    return EncodeImageFile(RenderSlideImage(documents.For(worker), k, zoom), format,
+                           folder + '/' + SlideImageName(k, format));
+  };
+  return RunSlideJobs(count, workers, job, progress);
 }

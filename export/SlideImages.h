@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "export/Failure.h"
+#include "base/Failure.h"
 #include "export/ImageEncoder.h"
 #include "export/SlideJobs.h"
 
@@ -12,14 +12,15 @@ class Document;
 
 // Slide `slide` (0-based) drawn at `zoom` as every outside caller draws it
 // and written to `path` in `format`.
-Status ExportSlideImage(const Document& doc, int slide, float zoom, ImageFormat format,
+Result<void> ExportSlideImage(const Document& doc, int slide, float zoom, ImageFormat format,
                         const QString& path);
 
 // "Slide%02d.<format name>" in `folder` for slide k + 1, k = 0 .. count-1,
-// stopping at the first failure. A folder that exists is used as it is; a
-// missing one is made (30057 after its path when that fails).
-Status ExportSlideImages(const Document& doc, const QString& folder, float zoom, ImageFormat format,
-                         const ExportProgress& progress = {});
+// drawn on `workers` threads (0: one per core), stopping at the first failure.
+// A folder that exists is used as it is; a missing one is made (30057 after
+// its path when that fails).
+Result<void> ExportSlideImages(const Document& doc, const QString& folder, float zoom, ImageFormat format,
+                               const ExportProgress& progress = {}, int workers = 0);
 
 // The name of slide k's file (0-based k) in the folder.
 QString SlideImageName(int k, ImageFormat format);

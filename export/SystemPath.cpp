@@ -12,7 +12,7 @@ QByteArray SystemPathBytes(const QString& path) {
   return bytes;
 }
 
-Status CheckSystemPath(const QString& path, int messageId) {
-  if (SystemPathBytes(path).isEmpty()) return Failure{messageId, path + '\n'};
-  return std::nullopt;
+Result<void> CheckSystemPath(const QString& path, int messageId) {
+  if (SystemPathBytes(path).isEmpty()) return Failure(messageId, path + '\n');
+  return {};
 }

@@ -5,11 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
-#include "export/Failure.h"
+#include "base/Failure.h"
 
 // The path's file-system bytes; empty when it has a NUL, does not survive the
 // file-name encoding, is longer than PATH_MAX or has a part longer than NAME_MAX.
 QByteArray SystemPathBytes(const QString& path);
 
 // Empty when SystemPathBytes can take `path`, else `messageId` after the path.
-Status CheckSystemPath(const QString& path, int messageId);
+Result<void> CheckSystemPath(const QString& path, int messageId);

@@ -5,13 +5,15 @@
 #include <optional>
 
 #include "core/Records.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
+#include "geometry/StrokePath.h"
 #include "render/CharaText.h"
 #include "render/FigureStyle.h"
 #include "render/Gradient.h"
 #include "render/LinePens.h"
 #include "render/RenderContext.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Outline.h"
 
 namespace {
 

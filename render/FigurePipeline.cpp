@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/Document.h"
-#include "render/outline/Outline.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
+#include "geometry/StrokePath.h"
 #include "render/FigureStyle.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"

@@ -2,11 +2,11 @@
 #include "render/FigureStyle.h"
 
 #include "core/Records.h"
+#include "geometry/StrokePath.h"
 #include "render/LineEnds.h"
 #include "render/LinePens.h"
 #include "render/RenderContext.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Outline.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <span>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 struct PathPiece;
 

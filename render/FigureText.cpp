@@ -7,22 +7,21 @@
 #include <cstring>
 #include <new>
 
-#include "app/store/MakeFont.h"
-#include "app/store/Messages.h"
+#include "base/Cp932.h"
+#include "base/MessageIds.h"
 #include "core/Document.h"
-#include "core/text/Cp932.h"
+#include "geometry/Angles.h"
+#include "geometry/MathSub.h"
 #include "render/FigureStyle.h"
+#include "render/MakeFont.h"
 #include "render/Shadow.h"
 #include "render/TextBox.h"
 #include "render/TextPlacement.h"
 #include "render/TextWrap.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Angles.h"
-#include "render/outline/MathSub.h"
 
 namespace {
 
-constexpr int kMsgNoMemory = 30001;
 constexpr int kLightFromAbove = 4;
 constexpr int kAlignCentre = 1;
 constexpr int kAlignRight = 2;
@@ -98,11 +97,11 @@ QPoint LineStart(const std::array<QPoint, 4>& corners, int y, int width, int ava
 
 }  // namespace
 
-bool DrawFigureText(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index,
-                    const OutlinePoints& points) {
+Result<void> DrawFigureText(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index,
+                            const OutlinePoints& points) {
   const ObjectRecord& r = doc.Object(index);
-  if (ctx.overlay && ctx.overlay->textEditing == index) return true;  // the editor shows it
-  if (r.Text[0] == '\0' || r.PointNum == 0) return true;
+  if (ctx.overlay && ctx.overlay->textEditing == index) return {};  // the editor shows it
+  if (r.Text[0] == '\0' || r.PointNum == 0) return {};
 
   const double angle = TextAngle(r);
   const int degrees = CMathSub::Trunc(angle * 180 / kPi);
@@ -115,8 +114,7 @@ bool DrawFigureText(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, 
   try {
     layout = LayOut(r, ctx, fm, box, m);
   } catch (const std::bad_alloc&) {
-    ShowMessage(kMsgNoMemory);
-    return false;
+    return Failure{msg::NoMemory};
   }
 
   const std::array<QPoint, 4> corners = TurnedBox(box, m, angle);
@@ -134,5 +132,5 @@ bool DrawFigureText(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, 
     }
     DrawLine(painter, at, degrees, text, width, r.refTextBk, TextDrawColor(r.refText));
   }
-  return true;
+  return {};
 }

@@ -4,7 +4,7 @@
 
 #include "render/SlideRenderer.h"
 
-// False when the text could not be laid out (no memory; the message has been shown),
+// Fails with 30001 when the text could not be laid out for lack of memory,
 // which also suppresses the object's overlay.
-bool DrawFigureText(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index,
-                    const OutlinePoints& points);
+Result<void> DrawFigureText(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index,
+                            const OutlinePoints& points);

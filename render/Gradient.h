@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 struct ObjectRecord;
 namespace gdi {

@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "core/Document.h"
-#include "render/outline/Outline.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
 #include "render/FigureStyle.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"

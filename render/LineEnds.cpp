@@ -5,10 +5,10 @@
 #include <cstdlib>
 
 #include "core/Records.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
 #include "render/LinePens.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Rotation.h"
-#include "render/outline/MathSub.h"
 
 namespace {
 

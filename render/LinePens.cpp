@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "geometry/Rotation.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Rotation.h"
 
 namespace {
 

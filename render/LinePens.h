@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "app/store/Settings.h"
-#include "render/outline/StrokePath.h"
+#include "base/Color.h"
+#include "geometry/StrokePath.h"
 
 namespace gdi {
 class Dc;

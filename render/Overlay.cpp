@@ -4,10 +4,14 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/store/MakeFont.h"
 #include "core/Document.h"
+#include "geometry/Angles.h"
+#include "geometry/Contours.h"
+#include "geometry/ObjectFrame.h"
+#include "geometry/Rotation.h"
+#include "geometry/ShapeHandles.h"
+#include "render/MakeFont.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Outline.h"
 
 namespace {
 
@@ -80,22 +84,6 @@ void DrawRotationCircle(gdi::Dc& dc, const ObjectRecord& r, const RenderContext&
 
 }  // namespace
 
-std::array<QPoint, 8> ResizeHandlePoints(Bounds bounds, float zoom) {
-  const int g = static_cast<int>(zoom * 30);
-  auto [left, top, right, bottom] = bounds;
-  const int cx = (left + right) / 2, cy = (top + bottom) / 2;
-  if (right - left < g) {
-    left = cx - g / 2;
-    right = left + g;
-  }
-  if (bottom - top < g) {
-    top = cy - g / 2;
-    bottom = top + g;
-  }
-  return {QPoint(left, top), QPoint(right, top), QPoint(right, bottom), QPoint(left, bottom),
-          QPoint(cx, top), QPoint(right, cy), QPoint(cx, bottom), QPoint(left, cy)};
-}
-
 void DrawDot(gdi::Dc& dc, QPoint p, COLORREF colour) {
   dc.SelectPen({gdi::PenStyle::Null, 1, kNoColor});
   dc.SelectBrush({colour, false});
@@ -108,24 +96,13 @@ QString AngleLabel(double angle) {
 }
 
 void DrawObjectOverlay(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index) {
+  if (!doc.View(index).Selected) return;
   const ObjectRecord& r = doc.Object(index);
-  const std::vector<QPoint> pts = RotatePoints(r, ctx.zoom);
-  const Bounds b = CMathSub::BoundingRect(pts);
-  const std::array<QPoint, 8> handles = ResizeHandlePoints(b, ctx.zoom);
-
-  ObjectViewState& view = ctx.overlay->views[index];
-  for (int i = 0; i < 8; ++i) view.Handles[i] = {handles[i].x(), handles[i].y()};
-  view.left = b.left;
-  view.top = b.top;
-  view.right = b.right;
-  view.bottom = b.bottom;
-  if (!view.Selected) return;
-
   const bool primary = index == ctx.overlay->primary;
-  if (r.ObjClass != objclass::DText) DrawResizeHandles(dc, handles, primary);
+  if (r.ObjClass != objclass::DText) DrawResizeHandles(dc, FrameOf(r, ctx.zoom).handles, primary);
   if (r.ObjClass != objclass::Image) {
     if (HasShapeHandles(r.ObjKind)) DrawShapeHandles(dc, r, ctx);
-    else DrawVertexHandles(dc, r, ctx, pts);
+    else DrawVertexHandles(dc, r, ctx, RotatePoints(r, ctx.zoom));
   }
   DrawRotationCircle(dc, r, ctx, primary);
 }

@@ -3,10 +3,9 @@
 // these explicitly means rendering never changes the document.
 #pragma once
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 #include "render/gdi/Color.h"
 
-struct ObjectViewState;
 class Document;
 
 inline constexpr COLORREF kTransKey = gdi::kTransparentKey;
@@ -17,7 +16,6 @@ struct EditOverlay {
   int primary = -1;         // the primary object, or -1
   int textEditing = -1;     // the object open in the in-place text editor, or -1
   int selectedVertex = -1;  // the vertex the view has selected, or -1
-  ObjectViewState* views = nullptr;  // receives handle points and bounds
 };
 
 struct RenderContext {

@@ -9,14 +9,39 @@
 #include "render/Overlay.h"
 #include "render/gdi/Dc.h"
 
+namespace {
+
+// Whether the object was drawn, or the failure that kept it from being drawn.
+Result<bool> DrawOne(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index) {
+  OutlinePoints points{};
+  const ObjectRecord& r = doc.Object(index);
+  bool drawn = false;
+  switch (r.ObjClass) {
+    case objclass::Image: drawn = DrawImageObject(dc, doc, ctx, index); break;
+    case objclass::Figure: {
+      if (!DrawFigure(dc, doc, ctx, index, points)) break;
+      const Result<void> text = DrawFigureText(dc, doc, ctx, index, points);
+      if (!text) return text.error();
+      drawn = true;
+      break;
+    }
+    case objclass::DText: drawn = DrawDesignText(dc, doc, ctx, index); break;
+    default: break;
+  }
+  if (drawn && ctx.overlay && ctx.overlay->textEditing < 0) DrawObjectOverlay(dc, doc, ctx, index);
+  return drawn;
+}
+
+}  // namespace
+
 RenderContext RenderContext::ForEditor(const Document& doc, const EditOverlay& overlay) {
   const DocHeader& h = doc.Header();
   return {h.Zoom, h.CurSlide, h.refFrame, &overlay};
 }
 
-void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
+Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
   const DocHeader& h = doc.Header();
-  if (h.SlideCount == 0) return;
+  if (h.SlideCount == 0) return {};
   const int w = ctx.Scale(h.SlideW);
   const int ht = ctx.Scale(h.SlideH);
   if (h.BackGradePattern == -1) {
@@ -26,24 +51,17 @@ void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
   } else {
     FillGradient(dc, h.refBackGrade, h.BackGradePattern, QRect(0, 0, w, ht));
   }
-  for (int i = 0; i < doc.ObjCount(); ++i)
-    if (doc.Object(i).Slide == ctx.slide) DrawObject(dc, doc, ctx, i);
+  Result<void> result;
+  for (int i = 0; i < doc.ObjCount(); ++i) {
+    if (doc.Object(i).Slide != ctx.slide) continue;
+    if (const Result<bool> drawn = DrawOne(dc, doc, ctx, i); !drawn) result = drawn.error();
+  }
+  return result;
 }
 
 bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index) {
-  OutlinePoints points{};
-  const ObjectRecord& r = doc.Object(index);
-  bool drawn = false;
-  switch (r.ObjClass) {
-    case objclass::Image: drawn = DrawImageObject(dc, doc, ctx, index); break;
-    case objclass::Figure:
-      drawn = DrawFigure(dc, doc, ctx, index, points) && DrawFigureText(dc, doc, ctx, index, points);
-      break;
-    case objclass::DText: drawn = DrawDesignText(dc, doc, ctx, index); break;
-    default: break;
-  }
-  if (drawn && ctx.overlay && ctx.overlay->textEditing < 0) DrawObjectOverlay(dc, doc, ctx, index);
-  return drawn;
+  const Result<bool> drawn = DrawOne(dc, doc, ctx, index);
+  return drawn && *drawn;
 }
 
 QImage RenderSlideImage(const Document& doc, int slide, float zoom) {
@@ -53,6 +71,6 @@ QImage RenderSlideImage(const Document& doc, int slide, float zoom) {
                qMax(1, ctx.Scale(h.SlideH)), QImage::Format_RGB32);
   image.fill(Qt::white);
   gdi::Dc dc(image);
-  DrawSlide(dc, doc, ctx);
+  (void)DrawSlide(dc, doc, ctx);  // an object that cannot be drawn is left out
   return image;
 }

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <array>
 
+#include "base/Failure.h"
 #include "core/Records.h"
 #include "render/RenderContext.h"
 
@@ -17,8 +18,10 @@ class Dc;
 // The outline of the object being drawn, in view pixels of the target.
 using OutlinePoints = std::array<QPoint, kMaxPoints>;
 
-// `dc` draws in view pixels with the slide's top-left corner at (0, 0).
-void DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx);
+// `dc` draws in view pixels with the slide's top-left corner at (0, 0). Every
+// object that can be is drawn; the failure (30001) says that one could not be
+// for lack of memory.
+[[nodiscard]] Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx);
 // False when the object was not drawn (which also suppresses its overlay).
 bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index);
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "render/outline/Angles.h"
-#include "render/outline/Rotation.h"
+#include "geometry/Angles.h"
+#include "geometry/Rotation.h"
 
 namespace {
 

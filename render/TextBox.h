@@ -7,7 +7,7 @@
 #include <span>
 
 #include "core/Records.h"
-#include "render/outline/MathSub.h"
+#include "geometry/MathSub.h"
 
 // The axis-aligned text box in view pixels, from the figure's drawn outline `points`;
 // at least trunc(30 x zoom) wide and high. Width is right - left.

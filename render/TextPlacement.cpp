@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "render/outline/Rotation.h"
+#include "geometry/Rotation.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <algorithm>
 
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 

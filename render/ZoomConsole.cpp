@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <cmath>
 
+#include "geometry/Angles.h"
 #include "render/Overlay.h"
 #include "render/RenderContext.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
-#include "render/outline/Angles.h"
 
 namespace {
 

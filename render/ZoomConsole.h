@@ -6,11 +6,12 @@
 #include <QPoint>
 #include <vector>
 
+#include "geometry/ConsoleCentre.h"  // kConsoleSize
+
 namespace gdi {
 class Dc;
 }
 
-inline constexpr int kConsoleSize = 130;
 inline constexpr int kDigitWidth = 32;
 inline constexpr int kDigitHeight = 50;
 inline constexpr int kDigitStep = 34;

@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "app/store/MakeFont.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/MulDiv.h"
 
 std::vector<QString> ClosingLines(const QByteArray& endText) {
   const QString text = DecodeCp932Buffer(endText.constData(), static_cast<size_t>(endText.size()));
@@ -28,8 +28,14 @@ std::vector<ClosingBand> ClosingLayout(const std::vector<QString>& lines, QSize 
   return bands;
 }
 
+// 38 points bold on the show's 96-dpi screen, drawn without antialiasing as
+// all of the program's text is.
 QFont ClosingFont() {
-  return ToQFont(MakeFont(QString::fromUtf8("ＭＳ Ｐゴシック"), 38, true, false, false, false, 0, 96));
+  QFont font(QString::fromUtf8("ＭＳ Ｐゴシック"));
+  font.setPixelSize(MulDiv(38, 96, 72));
+  font.setWeight(QFont::Bold);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
 }
 
 void DrawClosingMessage(QPainter& painter, QSize screen, const QByteArray& endText) {

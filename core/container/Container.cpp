@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/store/Messages.h"
+#include "base/MessageIds.h"
 #include "core/container/Cabinet.h"
 #include "core/container/WorkFolder.h"
 
@@ -25,10 +25,7 @@ QString FromPath(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.native()));
 }
 
-bool Refuse(int id, MsgStyle style = MsgStyle::Error, const QString& prefix = QString()) {
-  ShowMessage(id, nullptr, prefix, style);
-  return false;
-}
+Failure CannotWrite() { return Failure{msg::NoWriteAccess, QString(), MsgStyle::Info}; }
 
 // Reads the new cabinet back before it is written: exactly one member with
 // the expected name and size, and every block inside the cabinet.
@@ -71,7 +68,7 @@ std::optional<QString> BackupPath(const QString& path) {
   return path.left(dot) + "(back).TVL";
 }
 
-bool Pack(const QString& dataFilePath, const QString& cabinetPath, bool makeBackup) {
+Result<void> Pack(const QString& dataFilePath, const QString& cabinetPath, bool makeBackup) {
   const QFileInfo link(cabinetPath);
   const QString target = link.isSymLink() && link.exists() ? link.canonicalFilePath()
                                                             : link.absoluteFilePath();
@@ -81,7 +78,7 @@ bool Pack(const QString& dataFilePath, const QString& cabinetPath, bool makeBack
   std::vector<std::uint8_t> bytes;
   if (!cab::BuildSingleMember(ToPath(dataFilePath), member, bytes, nullptr) ||
       !CheckBuilt(bytes, member, dataSize)) {
-    return Refuse(30035, MsgStyle::Info);
+    return CannotWrite();
   }
   // The cabinet goes to a temporary file beside the target; destroying `out`
   // without commit() removes it.
@@ -90,17 +87,17 @@ bool Pack(const QString& dataFilePath, const QString& cabinetPath, bool makeBack
   const auto size = static_cast<qint64>(bytes.size());
   if (!out.open(QIODevice::WriteOnly) ||
       out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-    return Refuse(30035, MsgStyle::Info);
+    return CannotWrite();
   }
   if (makeBackup && QFileInfo::exists(target)) {
     const std::optional<QString> backup = BackupPath(target);
     if (!backup || !CopyToBackup(target, *backup)) {
       out.cancelWriting();
-      return Refuse(30091);
+      return Failure{msg::BackupFailed};
     }
   }
-  if (!out.commit()) return Refuse(30035, MsgStyle::Info);
-  return true;
+  if (!out.commit()) return CannotWrite();
+  return {};
 }
 
 UnpackedCabinet::UnpackedCabinet(UnpackedCabinet&& other) noexcept
@@ -118,24 +115,15 @@ UnpackedCabinet& UnpackedCabinet::operator=(UnpackedCabinet&& other) noexcept {
 
 UnpackedCabinet::~UnpackedCabinet() { RemoveFolder(folder_); }
 
-std::optional<UnpackedCabinet> Unpack(const QString& cabinetPath) {
-  const QString work = GetWorkFolder();
-  if (work.isEmpty()) return std::nullopt;
-  QByteArray pattern = QFile::encodeName(work + '/' + OwnWorkFilePrefix() + "XXXXXX");
-  if (mkdtemp(pattern.data()) == nullptr) {
-    Refuse(30036, MsgStyle::Error, "[Make Context]\n");
-    return std::nullopt;
-  }
+Result<UnpackedCabinet> Unpack(const QString& cabinetPath) {
+  const Result<QString> work = GetWorkFolder();
+  if (!work) return work.error();
+  QByteArray pattern = QFile::encodeName(*work + '/' + OwnWorkFilePrefix() + "XXXXXX");
+  if (mkdtemp(pattern.data()) == nullptr) return Failure{msg::UnpackFailed, "[Make Context]\n"};
   UnpackedCabinet unpacked(QFile::decodeName(pattern), QString());
   const cab::ExtractResult result = cab::ExtractAll(ToPath(cabinetPath), ToPath(unpacked.Folder()));
-  if (result.status != cab::ExtractStatus::Ok) {
-    Refuse(30036, MsgStyle::Error, "[File Copy]\n");
-    return std::nullopt;
-  }
-  if (result.lastMember.empty()) {
-    Refuse(30026, MsgStyle::Error, cabinetPath + '\n');
-    return std::nullopt;
-  }
+  if (result.status != cab::ExtractStatus::Ok) return Failure{msg::UnpackFailed, "[File Copy]\n"};
+  if (result.lastMember.empty()) return Failure{msg::OpenFailed, cabinetPath + '\n'};
   unpacked.dataFile_ = FromPath(result.lastMember);
   return unpacked;
 }

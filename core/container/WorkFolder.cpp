@@ -12,8 +12,7 @@
 #include <cstring>
 #include <utility>
 
-#include "app/store/Messages.h"
-#include "app/store/StringTable.h"
+#include "base/StringTable.h"
 
 namespace {
 
@@ -78,7 +77,7 @@ std::optional<QString> PrepareWorkFolder(const QString& folder, QString* why) {
   return folder;
 }
 
-QString GetWorkFolder(const QString& sub) {
+Result<QString> GetWorkFolder(const QString& sub) {
   QString why;
   std::optional<QString> folder = PrepareWorkFolder(FolderPath(), &why);
   if (folder && !sub.isEmpty()) {
@@ -88,21 +87,18 @@ QString GetWorkFolder(const QString& sub) {
       folder.reset();
     }
   }
-  if (!folder) {
-    ShowMessage(30002);
-    return QString();
-  }
+  if (!folder) return Failure{msg::NoWorkFolder};
   return *folder;
 }
 
 QString OwnWorkFilePrefix() { return "TVL" + QString::number(getpid()) + '-'; }
 
-std::optional<WorkFile> WorkFile::Create() {
-  const QString folder = GetWorkFolder();
-  if (folder.isEmpty()) return std::nullopt;
-  QByteArray pattern = QFile::encodeName(folder + '/' + OwnWorkFilePrefix() + "XXXXXX");
+Result<WorkFile> WorkFile::Create() {
+  const Result<QString> folder = GetWorkFolder();
+  if (!folder) return folder.error();
+  QByteArray pattern = QFile::encodeName(*folder + '/' + OwnWorkFilePrefix() + "XXXXXX");
   const int fd = mkstemp(pattern.data());
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return Failure{};
   close(fd);
   return WorkFile(QFile::decodeName(pattern));
 }

@@ -5,12 +5,14 @@
 #include <QString>
 #include <optional>
 
+#include "base/Failure.h"
+
 // "<temp>/Tessaly-<uid>", created with mode 0700 when missing. A folder that is
 // not a real directory owned by us with mode 0700 is refused (someone else may
 // control it). With a non-empty `sub` (relative, no "..") that subfolder is
-// returned and created too. Paths use '/', without a trailing one. On failure
-// message 30002 is shown and an empty string returned.
-QString GetWorkFolder(const QString& sub = QString());
+// returned and created too. Paths use '/', without a trailing one. Fails
+// with 30002.
+[[nodiscard]] Result<QString> GetWorkFolder(const QString& sub = QString());
 
 // The same check without a message: the folder, or nullopt with `why` set.
 std::optional<QString> PrepareWorkFolder(const QString& folder, QString* why = nullptr);
@@ -24,9 +26,9 @@ QString OwnWorkFilePrefix();
 // when the owner goes. Used for the data file of a save and for undo snapshots.
 class WorkFile {
  public:
-  // nullopt when the work folder is unavailable (30002 was shown) or the file
-  // could not be created (no message).
-  static std::optional<WorkFile> Create();
+  // Fails with 30002 when the work folder is unavailable, without a message
+  // (msg::None) when the file could not be created.
+  [[nodiscard]] static Result<WorkFile> Create();
 
   WorkFile(WorkFile&& other) noexcept;
   WorkFile& operator=(WorkFile&& other) noexcept;

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <optional>
 
-#include "core/base/MulDiv.h"
+#include "base/MulDiv.h"
 
 namespace {
 

@@ -5,12 +5,13 @@
 #include <cstring>
 #include <limits>
 
-#include "app/store/MakeFont.h"
-#include "core/Document.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
+#include "base/MessageIds.h"
+#include "core/EditPath.h"
 #include "editor/factory/Requests.h"
-#include "render/outline/DefaultOutline.h"
-#include "render/outline/Rotation.h"
+#include "geometry/DefaultOutline.h"
+#include "geometry/Rotation.h"
+#include "render/MakeFont.h"
 
 namespace {
 
@@ -149,21 +150,21 @@ QSize FitPicture(QSize picture, QSize slide, int imageW) {
   return {std::max(1, static_cast<int>(w * toHeight)), slide.height()};
 }
 
-CMakeObj::CMakeObj(Document& doc, FactoryDialogs dialogs, DefaultsSource defaults, QWidget* owner)
-    : doc_(doc), dialogs_(std::move(dialogs)), defaults_(std::move(defaults)), owner_(owner) {}
+CMakeObj::CMakeObj(EditPath& edits, FactoryDialogs dialogs, DefaultsSource defaults)
+    : edits_(edits), dialogs_(std::move(dialogs)), defaults_(std::move(defaults)) {}
 
-std::optional<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QPoint point,
-                                          const ViewArea& area) {
+Result<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QPoint point,
+                                   const ViewArea& area) {
   const ObjectRequest* req = FindRequest(request);
-  if (!req) return std::nullopt;
+  if (!req) return Failure{};
   ClearSelection();
   ObjectShape shape{req->objClass, req->kind, req->variant, req->n, req->noColour};
   if (req->ask != AskCount::No) {
     const std::optional<int> n = AskVertexCount(req->ask == AskCount::Star);
-    if (!n) return std::nullopt;
+    if (!n) return Failure{};
     shape.n = *n;
   }
-  if (point == kViewCentre) point = VisibleSlideCentre(doc_.Header(), area);
+  if (point == kViewCentre) point = VisibleSlideCentre(edits_.Doc().Header(), area);
   ObjectContent c = content;
   c.text = RequestText(*req, content.text);
   return BuildObject(shape, c, point);
@@ -179,18 +180,19 @@ std::optional<int> CMakeObj::AskVertexCount(bool star) {
 }
 
 void CMakeObj::ClearSelection() {
-  for (int i = 0; i < doc_.ObjCount(); ++i) doc_.View(i).Selected = 0;
+  const Document& doc = edits_.Doc();
+  for (int i = 0; i < doc.ObjCount(); ++i) doc.View(i).Selected = 0;
 }
 
-std::optional<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectContent& content,
-                                         QPoint point) {
-  if (!doc_.HasRoomFor(1, owner_)) return std::nullopt;
+Result<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point) {
+  const Document& doc = edits_.Doc();
+  if (Result<void> room = doc.HasRoomFor(1); !room) return room.error();
   const bool image = shape.objClass == objclass::Image;
   if (image && (!content.picture || content.pictureSize.width() <= 0 || content.pictureSize.height() <= 0))
-    return std::nullopt;
+    return Failure{};
 
   const ObjDefaults d = defaults_();
-  const DocHeader& h = doc_.Header();
+  const DocHeader& h = doc.Header();
   const float zoom = h.Zoom > 0 ? h.Zoom : 1.0f;
   const QPoint at(static_cast<int>(point.x() / zoom), static_cast<int>(point.y() / zoom));
 
@@ -215,13 +217,15 @@ std::optional<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectC
   std::fill(std::begin(r.PointFixed), std::end(r.PointFixed), 1);
 
   if (shape.objClass == objclass::DText) {
-    MeasureDesignText(r, at, doc_.Dpi().y);
+    MeasureDesignText(r, at, doc.Dpi().y);
     r.Curve = 1;
   } else if (shape.objClass == objclass::Figure && !DefaultOutline(r, shape.variant, shape.n)) {
-    return std::nullopt;
+    return Failure{};
   }
 
-  const std::optional<int> index = doc_.AddObject(r, owner_);
-  if (index && image) doc_.Object(*index).Picture = doc_.Pictures().Add(content.picture);
-  return index;
+  return edits_.Apply(EditKind::NoSnapshot, [&](Document& target) {
+    Result<int> index = target.AddObject(r);
+    if (index && image) target.Object(*index).Picture = target.Pictures().Add(content.picture);
+    return index;
+  });
 }

@@ -1,5 +1,6 @@
-// The object factory: every new object enters the document here, filled
-// from the user's stored defaults, with its default outline.
+// The object factory: every new object enters the document here, through the
+// edit path (creating an object takes no undo snapshot), filled from the
+// user's stored defaults, with its default outline.
 #pragma once
 
 #include <QPoint>
@@ -10,13 +11,13 @@
 #include <memory>
 #include <optional>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
+#include "base/Failure.h"
 #include "editor/factory/ObjDefaults.h"
 #include "editor/factory/VertexCount.h"
 
-class Document;
+class EditPath;
 class Picture;
-class QWidget;
 struct DocHeader;
 
 // The visible part of the editing view: its client size and scroll position.
@@ -56,31 +57,31 @@ class CMakeObj {
  public:
   using DefaultsSource = std::function<ObjDefaults()>;
 
-  explicit CMakeObj(Document& doc, FactoryDialogs dialogs = {},
-                    DefaultsSource defaults = &ObjDefaults::FromStore, QWidget* owner = nullptr);
+  explicit CMakeObj(EditPath& edits, FactoryDialogs dialogs = {},
+                    DefaultsSource defaults = &ObjDefaults::FromStore);
 
   // Creates the object of creation request 0..30 at `point` (editing-view
   // pixels; kViewCentre for the centre of the slide's visible part in
   // `area`). The selection is cleared first. Returns the index of the new,
-  // selected object; the caller makes it the view's primary object and marks
-  // the document modified. nullopt when nothing was created.
-  std::optional<int> CreateObject(int request, const ObjectContent& content, QPoint point,
-                                  const ViewArea& area);
+  // selected object; the caller makes it the view's primary object. Fails
+  // as BuildObject does, and with msg::None when the request is unknown or
+  // the vertex count was not given.
+  Result<int> CreateObject(int request, const ObjectContent& content, QPoint point,
+                           const ViewArea& area);
 
   // Appends one object of `shape` on the current slide at `point`
-  // (editing-view pixels), every attribute from the defaults. nullopt, with
-  // the table unchanged, when the table is full (30163), an image has no
-  // picture or no size, or the outline cannot be built.
-  std::optional<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
+  // (editing-view pixels), every attribute from the defaults. Fails, with
+  // the table unchanged, with 30163 when the table is full, msg::None when an
+  // image has no picture or no size, or the outline cannot be built.
+  Result<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
 
  private:
   std::optional<int> AskVertexCount(bool star);
   void ClearSelection();
 
-  Document& doc_;
+  EditPath& edits_;
   FactoryDialogs dialogs_;
   DefaultsSource defaults_;
-  QWidget* owner_;
 };
 
 // The centre of the visible part of the slide, in editing-view pixels.

@@ -1,10 +1,11 @@
 // The attributes a new object starts with: the "OBJ" settings, each with its
-// built-in default, and "SYS"/"ImageW" for large pictures.
+// built-in default, and "SYS"/"ImageW" for large pictures; and "初期値にする",
+// which makes an object's attributes those defaults.
 #pragma once
 
 #include <QString>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 struct EndDefaults {
   int style = 1;
@@ -63,3 +64,9 @@ inline constexpr char kObjSection[] = "OBJ";
 
 // "EndStyle" + 1 -> "EndStyle1": the key of line end `n` (1 start, 2 end).
 QString EndKey(const char* stem, int n);
+
+struct ObjectRecord;
+
+// Writes the "OBJ" keys that "初期値にする" takes over from `record`. The
+// question before and the confirmation after are the caller's.
+void SetAsDefault(const ObjectRecord& record);

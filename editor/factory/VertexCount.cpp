@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "core/Records.h"
 
 namespace {

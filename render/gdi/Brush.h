@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 namespace gdi {
 

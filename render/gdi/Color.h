@@ -6,7 +6,7 @@
 #include <QRgb>
 #include <cstdint>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 namespace gdi {
 

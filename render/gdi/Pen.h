@@ -1,7 +1,7 @@
 // The pen that outlines figures: a geometric pen of the given width with round joins.
 #pragma once
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 namespace gdi {
 

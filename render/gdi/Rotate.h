@@ -5,7 +5,7 @@
 #include <QRect>
 #include <optional>
 
-#include "app/store/Settings.h"
+#include "base/Color.h"
 
 namespace gdi {
 

@@ -6,15 +6,17 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
 #include "app/MiradoDoc.h"
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "core/Document.h"
-#include "editor/PageView.h"
+#include "editor/CommandRegistry.h"
+#include "editor/MiradoView.h"
 
 namespace {
 
@@ -48,11 +50,12 @@ class InsertMenuTest : public ::testing::Test {
   QTemporaryDir dir;
   Document doc;
   CMiradoDoc file{doc};
-  CMiradoView view{doc};
+  CommandRegistry commands;
+  CMiradoView view{file.Edits(), commands};
   MessageRecorder messages;
   QString picturePath;
   int changed = 0;
-  InsertTarget target{file, view, [this](QWidget*) { return picturePath; },
+  InsertTarget target{file, view, commands, [this](QWidget*) { return picturePath; },
                       FactoryDialogs{[](const VertexCountAsk&) { return std::optional<int>(7); }},
                       [this] { ++changed; }, nullptr};
   QMenuBar bar;
@@ -127,9 +130,20 @@ TEST_F(InsertMenuTest, SetAsDefaultActsOnTheNewObject) {
   doc.Object(0).FontSize = 22;
   emit menu->aboutToShow();
   ASSERT_TRUE(setDefault->isEnabled());
+  messages.answers = {IDNO};
+  setDefault->trigger();
+  EXPECT_EQ(messages.Ids(), std::vector<int>{30004});
+  EXPECT_EQ(messages.messages[0].style, MsgStyle::YesNo);
+  QSettings store(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly");
+  store.beginGroup("OBJ");
+  EXPECT_EQ(store.childKeys(), QStringList{"FontSize"});  // No leaves the defaults alone
+  EXPECT_EQ(GetInt("OBJ", "FontSize", 0), 14);
+
+  messages.messages.clear();
   messages.answers = {IDYES};
   setDefault->trigger();
   EXPECT_EQ(messages.Ids(), (std::vector<int>{30004, 30006}));
+  EXPECT_EQ(messages.messages[1].style, MsgStyle::Info);
   EXPECT_EQ(GetInt("OBJ", "FontSize", 0), 22);
 }
 

@@ -14,7 +14,9 @@
 #include "MessageRecorder.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
-#include "app/store/StringTable.h"
+#include "base/StringTable.h"
+#include "core/container/Container.h"
+#include "editor/MiradoView.h"
 
 namespace {
 
@@ -80,6 +82,54 @@ TEST_F(MainWindowTest, AModifiedDocumentAsksBeforeItIsReplaced) {
   messages.answers = {IDNO};
   window->Commands().Run(ID_FILE_MRU_FILE1);
   EXPECT_EQ(doc.ObjCount(), 3);
+}
+
+// Opening a damaged file after answering いいえ to the save question shows
+// why, and then the open document, its title, slide and view as they were.
+TEST_F(MainWindowTest, AFailedOpenLeavesTheOpenDocumentAsItWas) {
+  openAnswer = dir.filePath("talk.tvl");
+  window->Commands().Run(ID_FILE_OPEN);
+  ASSERT_EQ(doc.ObjCount(), 3);
+  window->show();
+  window->Commands().Run(ID_NEXT_SLIDE);
+  window->View()->ChangeZoom(0.5f);
+  window->View()->SelectNewObject(2);  // the picture on the second slide
+  ASSERT_TRUE(file.IsModified());
+  const QString title = window->windowTitle();
+
+  QFile junk(dir.filePath("damaged.tvl"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("MSCF but not a cabinet");
+  junk.close();
+  const QString data = dir.filePath("short.data");
+  QFile shortData(data);
+  ASSERT_TRUE(shortData.open(QIODevice::WriteOnly));
+  shortData.write(appfixtures::ReadAll(dir.filePath("talk.tvl")).left(4));  // no data file at all
+  shortData.close();
+  ASSERT_TRUE(Pack(data, dir.filePath("short.tvl"), false));
+
+  const std::pair<const char*, RecordedMessage> cases[] = {
+      {"damaged.tvl", {30036, "[File Copy]\n", MsgStyle::Error}},
+      {"short.tvl", {30019, "", MsgStyle::Error}},
+  };
+  for (const auto& [name, why] : cases) {
+    SCOPED_TRACE(name);
+    messages.messages.clear();
+    messages.answers = {IDNO};
+    openAnswer = dir.filePath(name);
+    window->Commands().Run(ID_FILE_OPEN);
+    ASSERT_EQ(messages.Ids(), (std::vector<int>{IDP_ASK_TO_SAVE, why.id}));
+    EXPECT_EQ(messages.messages[1].prefix, why.prefix);
+    EXPECT_EQ(doc.ObjCount(), 3);
+    EXPECT_EQ(doc.PictureOf(2)->Save().size(), 1000);
+    EXPECT_EQ(doc.Header().CurSlide, 1);
+    EXPECT_FLOAT_EQ(doc.Header().Zoom, 0.5f);
+    EXPECT_EQ(window->View()->Selection().primary, 2);
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_TRUE(file.IsModified());
+    EXPECT_EQ(file.PathName(), dir.filePath("talk.tvl"));
+  }
+  EXPECT_EQ(LoadRecentFiles(), QStringList{dir.filePath("talk.tvl")});
 }
 
 TEST_F(MainWindowTest, YesSavesAnUntitledDocumentUnderTheChosenNameFirst) {

@@ -8,7 +8,7 @@
 
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "core/container/Container.h"
 #include "core/container/WorkFolder.h"
 
@@ -23,7 +23,7 @@ class MiradoDocTest : public ::testing::Test {
   QString Path(const QString& name) const { return dir.filePath(name); }
   // Files other than our own folders left in the work folder.
   QStringList WorkFolderFiles() const {
-    return QDir(GetWorkFolder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    return QDir(*GetWorkFolder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
   }
 
   QTemporaryDir dir;
@@ -45,7 +45,7 @@ TEST_F(MiradoDocTest, SavesAndOpensADocumentLeavingNoWorkFiles) {
   EXPECT_TRUE(WorkFolderFiles().isEmpty()) << WorkFolderFiles().join(",").toStdString();
 }
 
-TEST_F(MiradoDocTest, RefusedFilesLeaveAnEmptyDocumentAndSayWhy) {
+TEST_F(MiradoDocTest, RefusedFilesLeaveTheOpenDocumentAndSayWhy) {
   ASSERT_TRUE(SaveSample(Path("talk.tvl")));
   QFile::copy(Path("talk.tvl"), Path("talk.cab"));
   QFile::copy(Path("talk.tvl"), Path("LOUD.TVL"));
@@ -66,15 +66,17 @@ TEST_F(MiradoDocTest, RefusedFilesLeaveAnEmptyDocumentAndSayWhy) {
     SCOPED_TRACE(c.name.toStdString());
     ASSERT_TRUE(file.OpenDocument(Path("LOUD.TVL"), nullptr));  // capitals open
     ASSERT_EQ(doc.ObjCount(), 3);
+    file.SetModifiedFlag();
     messages.messages.clear();
     EXPECT_FALSE(file.OpenDocument(Path(c.name), nullptr));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].id, c.id);
     EXPECT_EQ(messages.messages[0].prefix, c.prefix);
-    EXPECT_EQ(doc.ObjCount(), 0);
-    EXPECT_EQ(doc.Pictures().Count(), 0u);
-    EXPECT_TRUE(file.PathName().isEmpty());
-    EXPECT_GE(doc.Header().SlideCount, 1);
+    EXPECT_EQ(doc.ObjCount(), 3);  // the open document stays as it was
+    EXPECT_EQ(doc.Pictures().Count(), 1u);
+    EXPECT_EQ(file.PathName(), Path("LOUD.TVL"));
+    EXPECT_TRUE(file.IsModified());
+    EXPECT_EQ(doc.Header().SlideCount, 2);
   }
 }
 
@@ -84,12 +86,12 @@ bool PackBytes(const QByteArray& data, const QString& path) {
   QFile f(dataPath);
   if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size()) return false;
   f.close();
-  const bool ok = Pack(dataPath, path, false);
+  const bool ok = Pack(dataPath, path, false).has_value();
   QFile::remove(dataPath);
   return ok;
 }
 
-TEST_F(MiradoDocTest, TooManyObjectsInAValidCabinetLeaveAnEmptyDocument) {
+TEST_F(MiradoDocTest, TooManyObjectsInAValidCabinetLeaveTheOpenDocument) {
   QByteArray data = fixtures::FileBytes(doc);
   constexpr int kCountAt = sizeof(DocHeader) + 10;
   const char count[4] = {0, 0, 0x27, 0x11};  // 10,001, big-endian
@@ -104,8 +106,9 @@ TEST_F(MiradoDocTest, TooManyObjectsInAValidCabinetLeaveAnEmptyDocument) {
   EXPECT_FALSE(file.OpenDocument(Path("big.tvl"), nullptr));
   EXPECT_EQ(messages.Ids(), std::vector<int>{30043});
   EXPECT_EQ(messages.messages[0].prefix, "10001 > 10000\n");
-  EXPECT_EQ(doc.ObjCount(), 0);
-  EXPECT_EQ(doc.Pictures().Count(), 0u);
+  EXPECT_EQ(doc.ObjCount(), 3);
+  EXPECT_EQ(doc.Pictures().Count(), 1u);
+  EXPECT_EQ(file.PathName(), Path("talk.tvl"));
   EXPECT_TRUE(WorkFolderFiles().isEmpty());
 }
 
@@ -115,7 +118,7 @@ TEST_F(MiradoDocTest, AVersionOneFileIsSavedAsVersionTwo) {
   ASSERT_TRUE(PackBytes(data, Path("old.tvl")));
   ASSERT_TRUE(file.OpenDocument(Path("old.tvl"), nullptr));
   ASSERT_TRUE(file.SaveDocument(Path("new.tvl"), nullptr));
-  const std::optional<UnpackedCabinet> saved = Unpack(Path("new.tvl"));
+  const Result<UnpackedCabinet> saved = Unpack(Path("new.tvl"));
   ASSERT_TRUE(saved.has_value());
   EXPECT_EQ(ReadAll(saved->DataFilePath()).left(10), QByteArray("TVL002    "));
 }

@@ -8,8 +8,8 @@
 
 #include "SettingsReset.h"
 #include "app/MiradoDoc.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
-#include "core/text/Cp932.h"
 
 namespace {
 

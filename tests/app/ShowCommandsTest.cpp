@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "app/Commands.h"
 #include "app/ShowCommands.h"
 #include "core/Document.h"
 #include "core/Records.h"
+#include "editor/CommandRegistry.h"
 
 TEST(ShowCommandsTest, SettingsComeFromTheHeader) {
   DocHeader h{};
@@ -43,7 +43,7 @@ TEST(ShowCommandsTest, SettingsComeFromTheHeader) {
 TEST(ShowCommandsTest, FourShowCommandsAreRegistered) {
   CommandRegistry commands;
   Document* none = nullptr;
-  RegisterShowCommands(commands, [&]() -> Document& { return *none; }, nullptr);
+  RegisterShowCommands(commands, [&]() -> const Document& { return *none; }, nullptr);
   ASSERT_EQ(commands.All().size(), 4u);
   EXPECT_EQ(commands.Find(ID_HONBAN_MODE)->label, QString::fromUtf8("本番開始(&H)"));
   EXPECT_EQ(commands.Find(ID_DURING_MODE)->label, QString::fromUtf8("現在のスライドから本番開始(&D)"));

@@ -13,7 +13,7 @@
 #include "app/CommandLine.h"
 #include "app/PrinterDefaults.h"
 #include "app/RecentFiles.h"
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "core/container/WorkFolder.h"
 
 namespace {
@@ -76,6 +76,17 @@ TEST_F(StartupTest, ALeftoverSlideClipboardIsGoneAndStartUpValuesAreRead) {
   app.speedAnime = 4;
   app.ExitInstance();
   EXPECT_EQ(GetInt(sys::SpeedAnime), 4);
+}
+
+// The print system is asked when printing wants it, not at start-up.
+TEST_F(StartupTest, ThePrinterDefaultsAreReadWhenFirstWanted) {
+  ASSERT_TRUE(Start({}));
+  WriteInt("Insatu", "Orientation", 2);
+  WriteInt("Insatu", "PaperSize", 11);
+  EXPECT_EQ(app.Printer().orientation, 2);
+  EXPECT_EQ(app.Printer().paperSize, 11);
+  WriteInt("Insatu", "Orientation", 1);
+  EXPECT_EQ(app.Printer().orientation, 2);  // read once
 }
 
 TEST_F(StartupTest, PrinterOrientationOutsideOneOrTwoIsPortrait) {

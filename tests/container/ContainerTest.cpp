@@ -41,7 +41,7 @@ class ContainerTest : public ::testing::Test {
     QDir(root.Path()).mkpath(name);
     return root.File(name);
   }
-  QString WorkFolder() { return GetWorkFolder(); }
+  QString WorkFolder() { return WorkFolderShown(); }
 
   ScopedTempRoot root;
   MessageRecorder recorder;
@@ -60,7 +60,7 @@ TEST_F(ContainerTest, PackAndUnpackRoundTripAMegabyte) {
 
   QString folder;
   {
-    std::optional<UnpackedCabinet> unpacked = Unpack(tvl);
+    Result<UnpackedCabinet> unpacked = Unpack(tvl);
     ASSERT_TRUE(unpacked.has_value());
     folder = unpacked->Folder();
     EXPECT_TRUE(folder.startsWith(WorkFolder() + '/' + OwnWorkFilePrefix()));
@@ -74,7 +74,7 @@ TEST_F(ContainerTest, PackAndUnpackRoundTripAMegabyte) {
 TEST_F(ContainerTest, JapaneseFileNamesRoundTrip) {
   const QString tvl = Folder(QString::fromUtf8("資料")) + QString::fromUtf8("/発表.tvl");
   ASSERT_TRUE(Pack(DataFile(3000, 9), tvl, true));
-  std::optional<UnpackedCabinet> unpacked = Unpack(tvl);
+  Result<UnpackedCabinet> unpacked = Unpack(tvl);
   ASSERT_TRUE(unpacked.has_value());
   EXPECT_EQ(QFileInfo(unpacked->DataFilePath()).fileName(), QString::fromUtf8("発表.tvl"));
   EXPECT_EQ(ReadBytes(unpacked->DataFilePath()), data);
@@ -89,7 +89,7 @@ TEST_F(ContainerTest, UnpacksAToolCabinetWithASubfolder) {
   const ToolRun made = RunTool("gcab", {"-c", "-z", "../in.TVL", "sub/first.bin", "last.tvl"}, src);
   ASSERT_EQ(made.exitCode, 0) << made.output.toStdString();
 
-  std::optional<UnpackedCabinet> unpacked = Unpack(root.File("in.TVL"));
+  Result<UnpackedCabinet> unpacked = Unpack(root.File("in.TVL"));
   ASSERT_TRUE(unpacked.has_value());
   EXPECT_EQ(unpacked->DataFilePath(), unpacked->Folder() + "/last.tvl");
   EXPECT_EQ(ReadBytes(unpacked->DataFilePath()), MixedBytes(70000, 4));
@@ -113,7 +113,7 @@ TEST_F(ContainerTest, RefusesMembersThatWouldLeaveTheWorkFolder) {
     QFile::remove(src + '/' + placeholder);
 
     const QStringList before = Entries(WorkFolder());
-    EXPECT_FALSE(Unpack(root.File("h.tvl")).has_value());
+    EXPECT_FALSE(Shown(Unpack(root.File("h.tvl"))));
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].id, 30036);
     EXPECT_EQ(recorder.messages[0].prefix, "[File Copy]\n");
@@ -145,14 +145,14 @@ TEST_F(ContainerTest, RefusesDamagedCabinetsWithTheExtractionMessage) {
     SCOPED_TRACE(what);
     recorder.messages.clear();
     WriteBytes(root.File("bad.tvl"), bytes);
-    EXPECT_FALSE(Unpack(root.File("bad.tvl")).has_value());
+    EXPECT_FALSE(Shown(Unpack(root.File("bad.tvl"))));
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].id, 30036);
     EXPECT_EQ(recorder.messages[0].prefix, "[File Copy]\n");
     EXPECT_TRUE(Entries(WorkFolder()).isEmpty());
   }
   recorder.messages.clear();
-  EXPECT_FALSE(Unpack(root.File("missing.tvl")).has_value());
+  EXPECT_FALSE(Shown(Unpack(root.File("missing.tvl"))));
   EXPECT_EQ(recorder.Ids(), std::vector<int>{30036});
 }
 
@@ -174,7 +174,7 @@ TEST_F(ContainerTest, BackupKeepsThePreviousFileOnlyWhenAsked) {
   struct stat st {};
   ASSERT_EQ(stat(QFile::encodeName(tvl).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);  // the user's mode survives the replacement
-  std::optional<UnpackedCabinet> unpacked = Unpack(tvl);
+  Result<UnpackedCabinet> unpacked = Unpack(tvl);
   ASSERT_TRUE(unpacked.has_value());
   EXPECT_EQ(ReadBytes(unpacked->DataFilePath()), data);
   EXPECT_TRUE(recorder.messages.empty());
@@ -211,7 +211,7 @@ TEST_F(ContainerTest, FailedSavesKeepTheOldFile) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     recorder.messages.clear();
-    EXPECT_FALSE(Pack(c.dataFile, c.target, c.backup));
+    EXPECT_FALSE(Shown(Pack(c.dataFile, c.target, c.backup)));
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].id, c.message);
     EXPECT_EQ(recorder.messages[0].style, c.style);
@@ -232,7 +232,7 @@ TEST_F(ContainerTest, SavingIntoAReadOnlyFolderShowsTheAccessHint) {
     chmod(QFile::encodeName(docs).constData(), 0755);
     GTEST_SKIP() << "permission bits do not stop this user (root)";
   }
-  const bool saved = Pack(data, docs + "/talk.tvl", false);
+  const bool saved = Shown(Pack(data, docs + "/talk.tvl", false));
   chmod(QFile::encodeName(docs).constData(), 0755);
   EXPECT_FALSE(saved);
   EXPECT_EQ(recorder.Ids(), std::vector<int>{30035});
@@ -250,7 +250,7 @@ TEST_F(ContainerTest, SavingThroughALinkKeepsTheLink) {
   EXPECT_TRUE(QFileInfo(docs + "/talk.tvl").isSymLink());
   EXPECT_EQ(ReadBytes(real + "/talk(back).TVL"), "old");
   EXPECT_EQ(Entries(real), (QStringList{"talk(back).TVL", "talk.tvl"}));
-  std::optional<UnpackedCabinet> unpacked = Unpack(docs + "/talk.tvl");
+  Result<UnpackedCabinet> unpacked = Unpack(docs + "/talk.tvl");
   ASSERT_TRUE(unpacked.has_value());
   EXPECT_EQ(ReadBytes(unpacked->DataFilePath()), data);
 }

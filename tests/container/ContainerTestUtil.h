@@ -12,6 +12,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "MessageRecorder.h"
+#include "core/container/WorkFolder.h"
+
+// The work folder as the shell sees it: empty, with 30002 shown, when it is unavailable.
+inline QString WorkFolderShown(const QString& sub = QString()) {
+  const Result<QString> folder = GetWorkFolder(sub);
+  return Shown(folder) ? *folder : QString();
+}
+
 // Points TMPDIR (and so the work folder) at a fresh folder for one test.
 class ScopedTempRoot {
  public:

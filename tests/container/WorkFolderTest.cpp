@@ -26,13 +26,13 @@ class WorkFolderTest : public ::testing::Test {
 
 TEST_F(WorkFolderTest, IsCreatedPrivateUnderTheTemporaryFolder) {
   const mode_t old = umask(0);  // a loose umask must not loosen the folder
-  const QString folder = GetWorkFolder();
+  const QString folder = WorkFolderShown();
   umask(old);
   EXPECT_EQ(folder, Expected());
   EXPECT_EQ(ModeOf(folder), 0700u);
-  EXPECT_EQ(GetWorkFolder(), folder);  // an existing folder is fine
+  EXPECT_EQ(WorkFolderShown(), folder);  // an existing folder is fine
 
-  EXPECT_EQ(GetWorkFolder("undo/a"), folder + "/undo/a");
+  EXPECT_EQ(WorkFolderShown("undo/a"), folder + "/undo/a");
   EXPECT_TRUE(QFileInfo(folder + "/undo/a").isDir());
   EXPECT_TRUE(recorder.messages.empty());
 }
@@ -40,7 +40,7 @@ TEST_F(WorkFolderTest, IsCreatedPrivateUnderTheTemporaryFolder) {
 TEST_F(WorkFolderTest, RefusesSubfoldersOutsideIt) {
   for (const char* sub : {"../x", "/tmp/x", "a/../../x"}) {
     recorder.messages.clear();
-    EXPECT_TRUE(GetWorkFolder(sub).isEmpty()) << sub;
+    EXPECT_TRUE(WorkFolderShown(sub).isEmpty()) << sub;
     EXPECT_EQ(recorder.Ids(), std::vector<int>{30002}) << sub;
   }
   EXPECT_FALSE(QFileInfo::exists(root.File("x")));
@@ -67,9 +67,9 @@ TEST_F(WorkFolderTest, RefusesAFolderThatIsNotPrivatelyOurs) {
     SCOPED_TRACE(c.what);
     recorder.messages.clear();
     ASSERT_TRUE(c.make());
-    EXPECT_TRUE(GetWorkFolder().isEmpty());
+    EXPECT_TRUE(WorkFolderShown().isEmpty());
     EXPECT_EQ(recorder.Ids(), std::vector<int>{30002});
-    EXPECT_FALSE(WorkFile::Create().has_value());
+    EXPECT_FALSE(Shown(WorkFile::Create()));
     if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink()) QDir(path).removeRecursively();
     else QFile::remove(path);
   }
@@ -78,31 +78,31 @@ TEST_F(WorkFolderTest, RefusesAFolderThatIsNotPrivatelyOurs) {
   chmod(QFile::encodeName(path), 0700);
   if (chown(QFile::encodeName(path), 65534, 65534) != 0) GTEST_SKIP() << "cannot chown as this user";
   recorder.messages.clear();
-  EXPECT_TRUE(GetWorkFolder().isEmpty());
+  EXPECT_TRUE(WorkFolderShown().isEmpty());
   EXPECT_EQ(recorder.Ids(), std::vector<int>{30002});
 }
 
 TEST_F(WorkFolderTest, WorkFilesAreUniqueAndGoWithTheirOwner) {
   QString kept;
   {
-    std::optional<WorkFile> a = WorkFile::Create();
-    std::optional<WorkFile> b = WorkFile::Create();
+    Result<WorkFile> a = WorkFile::Create();
+    Result<WorkFile> b = WorkFile::Create();
     ASSERT_TRUE(a && b);
     EXPECT_NE(a->Path(), b->Path());
     EXPECT_TRUE(QFileInfo(a->Path()).fileName().startsWith(OwnWorkFilePrefix()));
-    EXPECT_EQ(QFileInfo(a->Path()).path(), GetWorkFolder());
+    EXPECT_EQ(QFileInfo(a->Path()).path(), WorkFolderShown());
     EXPECT_EQ(ModeOf(a->Path()), 0600u);
     std::optional<WorkFile> moved = std::move(*a);
     kept = moved->Path();
     EXPECT_TRUE(QFileInfo::exists(kept));
   }
   EXPECT_FALSE(QFileInfo::exists(kept));
-  EXPECT_TRUE(Entries(GetWorkFolder()).isEmpty());
+  EXPECT_TRUE(Entries(WorkFolderShown()).isEmpty());
 }
 
 // More than a hundred snapshots: every one of ours goes, nothing of others.
 TEST_F(WorkFolderTest, CleanupDeletesOnlyThisProcesssFiles) {
-  const QString folder = GetWorkFolder();
+  const QString folder = WorkFolderShown();
   const QString own = OwnWorkFilePrefix();
   for (int i = 0; i < 150; ++i) WriteBytes(folder + '/' + own + QString::number(i), "u");
   QDir(folder).mkpath(own + "dir/sub");

@@ -14,7 +14,7 @@
 
 #include "DocFixtures.h"
 #include "MessageRecorder.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 
@@ -165,7 +165,7 @@ TEST(DataFileVersion1, PayloadSizesComeFromThePictureFields) {
 
 TEST(DataFileCount, TenThousandObjectsAreReadAndOneMoreIsRefused) {
   Document big;
-  big.Header().ObjCount = kMaxObjects;
+  big.SetObjectCount(kMaxObjects);
   for (int i = 0; i < kMaxObjects; ++i) {
     big.Object(i) = Figure(objkind::Ellipse);
     big.Object(i).ObjNo = i + 1;
@@ -179,7 +179,7 @@ TEST(DataFileCount, TenThousandObjectsAreReadAndOneMoreIsRefused) {
   ASSERT_TRUE(ReadBytes(doc, bytes));
   EXPECT_EQ(doc.ObjCount(), kMaxObjects);
   EXPECT_EQ(doc.Object(kMaxObjects - 1).ObjNo, kMaxObjects);
-  EXPECT_FALSE(doc.AddObject(Figure(objkind::Line)).has_value());
+  EXPECT_FALSE(Shown(doc.AddObject(Figure(objkind::Line))));
   EXPECT_EQ(recorder.Ids(), std::vector<int>{30163});
 
   const std::pair<std::uint32_t, const char*> refused[] = {
@@ -269,7 +269,7 @@ TEST_F(DataFileTest, TruncatedAndHostileFilesAreRefusedAndLeaveAnEmptyDocument) 
       buffer.setData(file);
       buffer.open(QIODevice::ReadOnly);
       SequentialReader pipe(file);
-      const bool read = ReadDataFile(doc, sequential ? static_cast<QIODevice&>(pipe) : buffer);
+      const bool read = Shown(ReadDataFile(doc, sequential ? static_cast<QIODevice&>(pipe) : buffer));
       EXPECT_FALSE(read) << c.what << (sequential ? " (sequential)" : "");
       EXPECT_EQ(recorder.Ids(), std::vector<int>{30019}) << c.what;
       EXPECT_EQ(std::memcmp(&doc.Header(), &fresh, sizeof fresh), 0) << c.what;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ImageBytes.h"
+#include "MessageRecorder.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
 
@@ -61,11 +62,12 @@ inline QByteArray FileBytes(const Document& doc) {
   return bytes;
 }
 
+// Reads as the document class does: a refusal shows its message.
 inline bool ReadBytes(Document& doc, const QByteArray& bytes) {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  return ReadDataFile(doc, buffer);
+  return Shown(ReadDataFile(doc, buffer));
 }
 
 }  // namespace fixtures

@@ -1,14 +1,15 @@
 #include "core/Document.h"
+#include "core/ObjectNames.h"
 
 #include <gtest/gtest.h>
 
 #include <QSettings>
 
 #include "DocFixtures.h"
-#include "SettingsReset.h"
 #include "MessageRecorder.h"
-#include "app/store/Settings.h"
-#include "core/text/Cp932.h"
+#include "SettingsReset.h"
+#include "base/Cp932.h"
+#include "base/Settings.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ TEST(NewDocument, ReleasesThePicturesAndEmptiesTheTables) {
   doc.NewDocument(NewDocumentSettings{});
   EXPECT_EQ(doc.ObjCount(), 0);
   EXPECT_TRUE(watch.expired());
+  doc.SetObjectCount(2);  // places used before come back empty
   EXPECT_EQ(doc.Object(0).Picture, kNoPicture);
   EXPECT_EQ(doc.View(1).Selected, 0);
 }
@@ -107,32 +109,33 @@ TEST(ObjectTable, NumbersCountsAndSelectsNewObjects) {
 
 TEST(ObjectTable, TheTenThousandAndFirstObjectIsRefused) {
   Document doc;
-  doc.Header().ObjCount = kMaxObjects - 1;
+  doc.SetObjectCount(kMaxObjects - 1);
   MessageRecorder recorder;
-  ASSERT_TRUE(doc.AddObject(Figure(objkind::Star)).has_value());
+  ASSERT_TRUE(Shown(doc.AddObject(Figure(objkind::Star))));
   EXPECT_TRUE(recorder.messages.empty());
-  EXPECT_FALSE(doc.HasRoomFor(1));
-  EXPECT_FALSE(doc.AddObject(Figure(objkind::Cube)).has_value());
+  EXPECT_FALSE(Shown(doc.HasRoomFor(1)));
+  EXPECT_FALSE(Shown(doc.AddObject(Figure(objkind::Cube))));
   EXPECT_EQ(recorder.Ids(), (std::vector<int>{30163, 30163}));
+  EXPECT_EQ(recorder.messages[1].style, MsgStyle::Info);
   EXPECT_EQ(doc.ObjCount(), kMaxObjects);
-  EXPECT_EQ(doc.Object(kScratchSlot).ObjKind, 0);  // the scratch slot was not touched
+  EXPECT_EQ(doc.Header().ObjCount, kMaxObjects);
+  EXPECT_EQ(doc.Object(kMaxObjects - 1).ObjKind, objkind::Star);  // the refused cube went nowhere
 }
 
 TEST(ObjectTable, RemovingKeepsTheOrderOfRecordsAndViewStates) {
   Document doc;
   for (int i = 0; i < 5; ++i) {
     doc.AddObject(Figure(objkind::Polygon));
-    doc.View(i).Selected = 0;
-    doc.View(i).left = 100 + i;
+    doc.View(i).Selected = i % 2 == 0 ? 1 : 0;  // objects 1, 3 and 5 are selected
   }
   doc.RemoveObject(1);
   ASSERT_EQ(doc.ObjCount(), 4);
+  EXPECT_EQ(doc.Header().ObjCount, 4);
   const int expectedNo[] = {1, 3, 4, 5};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(doc.Object(i).ObjNo, expectedNo[i]);
-    EXPECT_EQ(doc.View(i).left, 99 + expectedNo[i]);
+    EXPECT_EQ(doc.View(i).Selected, expectedNo[i] % 2);
   }
-  EXPECT_EQ(doc.Object(4).ObjNo, 0);
   doc.RemoveObject(4);  // past the end: nothing happens
   doc.RemoveObject(-1);
   EXPECT_EQ(doc.ObjCount(), 4);
@@ -171,6 +174,31 @@ TEST(ClearPictures, FreesASharedPictureOnceAndZeroesEveryRecord) {
   EXPECT_EQ(doc.Pictures().Count(), 0u);
   for (int i = 0; i < doc.ObjCount(); ++i) EXPECT_EQ(doc.Object(i).Picture, kNoPicture);
   doc.ClearPictures();  // again: nothing left to free
+}
+
+// Undo, the clipboard and worker threads take copies: the records are the
+// copy's own, the pictures are shared and each side counts its own references.
+TEST(DocumentCopy, HasItsOwnRecordsAndSharesThePictures) {
+  Document doc;
+  const int image = fixtures::AddImage(doc, fixtures::PaddedBmp(900));
+  doc.AddObject(Figure(objkind::Star));
+  std::weak_ptr<const Picture> watch = doc.Pictures().Share(doc.Object(image).Picture);
+
+  Document copy = doc;
+  EXPECT_EQ(copy.PictureOf(image), doc.PictureOf(image));  // the same decoded picture
+  copy.Object(1).ObjKind = objkind::Cube;
+  copy.View(1).Selected = 0;
+  copy.RemoveObject(image);
+  EXPECT_EQ(doc.ObjCount(), 2);
+  EXPECT_EQ(doc.Object(1).ObjKind, objkind::Star);
+  EXPECT_EQ(doc.View(1).Selected, 1);
+  EXPECT_EQ(doc.PictureOf(image)->Save().size(), 900);
+
+  Document second = doc;
+  doc.NewDocument(NewDocumentSettings{});
+  EXPECT_FALSE(watch.expired());  // the second copy still holds it
+  second = copy;
+  EXPECT_TRUE(watch.expired());
 }
 
 TEST(ObjectNames, StatusBarNames) {

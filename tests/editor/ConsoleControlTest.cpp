@@ -30,7 +30,7 @@ TEST(ConsoleControl, RingIsTheBandFrom65To73) {
 TEST(ConsoleControl, ShownAndActiveStates) {
   DocHeader h{};
   h.ConsoleX = 100;
-  ConsoleState s = ConsoleState::Of(h, false, false);
+  ConsoleState s = ConsoleState::Of(h, QSize(800, 600), false, false);
   EXPECT_FALSE(s.Visible());
   EXPECT_TRUE(s.Show());
   EXPECT_FALSE(s.Show());  // already shown
@@ -41,18 +41,12 @@ TEST(ConsoleControl, ShownAndActiveStates) {
   EXPECT_FALSE(s.active);
 
   h.ConsoleAlways = 1;
-  s = ConsoleState::Of(h, false, true);
+  s = ConsoleState::Of(h, QSize(800, 600), false, true);
   EXPECT_TRUE(s.Visible());
   EXPECT_FALSE(s.Show());
   s.PressedElsewhere();
   EXPECT_TRUE(s.Visible());
   EXPECT_FALSE(s.active);
-}
-
-TEST(ConsoleControl, CentreStaysInsideTheClientArea) {
-  EXPECT_EQ(ClampConsoleCentre({10, 500}, QSize(800, 600)), QPoint(70, 500));
-  EXPECT_EQ(ClampConsoleCentre({790, 590}, QSize(800, 600)), QPoint(730, 530));
-  EXPECT_EQ(ClampConsoleCentre({300, 300}, QSize(800, 600)), QPoint(300, 300));
 }
 
 TEST(ConsoleControl, ZoomStepsByWholePercentPoints) {

@@ -6,8 +6,7 @@
 #include <set>
 
 #include "EditorFixtures.h"
-#include "editor/PageView.h"
-#include "render/outline/Outline.h"
+#include "editor/MiradoView.h"
 
 namespace {
 

@@ -1,14 +1,11 @@
-// Small documents for the editing-view tests: figures built from point lists,
-// and the view entries the renderer records when it draws with the overlay.
+// Small documents for the editing-view tests: figures built from point lists.
 #pragma once
 
-#include <QImage>
 #include <initializer_list>
 
 #include "core/Document.h"
 #include "editor/HitTest.h"
-#include "render/SlideRenderer.h"
-#include "render/gdi/Dc.h"
+#include "geometry/MathSub.h"
 #include "tests/render/RenderFixtures.h"
 
 namespace editorfixtures {
@@ -44,18 +41,6 @@ inline int Add(Document& doc, const ObjectRecord& r, bool selected = false) {
   const int i = *doc.AddObject(r);
   doc.View(i).Selected = selected ? 1 : 0;
   return i;
-}
-
-// Draws the current slide with the overlay so the view entries hold handle
-// points and bounds, as the editing view's paint does.
-inline void Record(Document& doc, float zoom = 1.0f, int primary = -1) {
-  doc.Header().Zoom = zoom;
-  EditOverlay overlay;
-  overlay.views = &doc.View(0);
-  overlay.primary = primary;
-  QImage target(static_cast<int>(1200 * zoom) + 1, static_cast<int>(800 * zoom) + 1, QImage::Format_RGB32);
-  gdi::Dc dc(target);
-  DrawSlide(dc, doc, RenderContext::ForEditor(doc, overlay));
 }
 
 inline HitScene Scene(const Document& doc, int primary = -1) {

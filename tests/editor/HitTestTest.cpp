@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "EditorFixtures.h"
-#include "render/outline/Outline.h"
+#include "geometry/Angles.h"
+#include "geometry/DefaultOutline.h"
+#include "geometry/MathSub.h"
+#include "geometry/ShapeHandles.h"
 
 namespace {
 
@@ -29,9 +32,8 @@ TEST(HandleSquare, LeftAndTopEdgesInRightAndBottomOut) {
   EXPECT_FALSE(InHandleSquare(h, {94, 100}));
 }
 
-TEST_F(HitTest, ResizeHandlesComeFromTheDrawnOverlayWithTheirCursors) {
+TEST_F(HitTest, ResizeHandlesComeFromTheRecordWithTheirCursors) {
   Add(doc, renderfixtures::Box(QRect(100, 100, 101, 51), 0xFFFFFF, 0), true);  // 100..200 x 100..150
-  editorfixtures::Record(doc);
   struct Case { QPoint p; int handle; CursorId cursor; } cases[] = {
       {{95, 95}, 0, CursorId::Size331},   {{204, 104}, 1, CursorId::Size335},
       {{200, 150}, 2, CursorId::Size331}, {{100, 150}, 3, CursorId::Size335},
@@ -51,7 +53,6 @@ TEST_F(HitTest, ResizeHandlesComeFromTheDrawnOverlayWithTheirCursors) {
 
 TEST_F(HitTest, DesignTextHasNoResizeHandles) {
   Add(doc, Rect(objclass::DText, objkind::DText, QRect(100, 100, 101, 51)), true);
-  editorfixtures::Record(doc);
   EXPECT_EQ(HitResizeHandle(Scene(0), {200, 150}).index, -1);
   EXPECT_EQ(HitRotationCentre(Scene(0), {150, 125}), -1);
 }
@@ -64,7 +65,6 @@ TEST_F(HitTest, HandlesPickTheLowestIndexAndBodiesTheHighest) {
   ASSERT_TRUE(DefaultOutline(e1, 11, 0));
   Add(doc, e1, true);
   Add(doc, e1, true);
-  editorfixtures::Record(doc);
   EXPECT_EQ(HitResizeHandle(Scene(1), {200, 200}).index, 0);
   EXPECT_EQ(HitObject(Scene(1), {150, 150}).index, 3);
   const std::vector<QPoint> handles = ShapeHandles(doc.Object(2), 1.0f);
@@ -158,7 +158,6 @@ TEST_F(HitTest, ImagesAndDesignTextAreHitInsideTheirRotatedFrame) {
 TEST_F(HitTest, FiguresWithoutFillOrLineAreHitInTheirBounds) {
   ObjectRecord tri = Shape(objkind::Polygon, {{100, 100}, {300, 100}, {300, 300}});
   Add(doc, tri);
-  editorfixtures::Record(doc);
   EXPECT_FALSE(HitObject(Scene(), {120, 280}).Hit());  // below the diagonal
   doc.Object(0).refMen = doc.Object(0).refLine = kNoColor;
   EXPECT_EQ(HitObject(Scene(), {120, 280}).vertex, kBody);
@@ -166,7 +165,6 @@ TEST_F(HitTest, FiguresWithoutFillOrLineAreHitInTheirBounds) {
 
 TEST_F(HitTest, ObjectsOfOtherSlidesAreNeverHit) {
   Add(doc, renderfixtures::Box(QRect(100, 100, 101, 101), 0xFFFFFF, 0, 1), true);
-  editorfixtures::Record(doc);
   EXPECT_FALSE(HitObject(Scene(), {150, 150}).Hit());
   EXPECT_EQ(HitResizeHandle(Scene(0), {200, 200}).index, -1);
 }

@@ -21,9 +21,8 @@ class PointerGuide : public ::testing::Test {
     doc.Header().ConsoleY = 700;
   }
   PointerReport At(QPoint client) {
-    editorfixtures::Record(doc, doc.Header().Zoom, sel.primary);
     PointerScene scene{editorfixtures::Scene(doc, sel.primary), sel,
-                       ConsoleState::Of(doc.Header(), shown, active), QPoint(0, 0), QSize(1200, 800)};
+                       ConsoleState::Of(doc.Header(), QSize(1200, 800), shown, active), QPoint(0, 0), QSize(1200, 800)};
     scene.guideOn = guideOn;
     return ClassifyPointer(scene, client);
   }

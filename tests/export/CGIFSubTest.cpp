@@ -13,6 +13,7 @@
 #include "core/picture/Picture.h"
 #include "export/ColorQuantizer.h"
 #include "export/GifWriter.h"
+#include "render/gdi/Color.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ TEST(CGIFSub, TheObjectGetsItsNewPictureOnlyWhenItLoaded) {
   doc.Object(good).TransOn = 1;
   doc.Object(good).refTrans = gdi::Rgb(1, 2, 3);
   const PictureHandle before = doc.Object(good).Picture;
-  EXPECT_FALSE(CGIFSub::ReduceObjectColors(doc, good));
+  EXPECT_TRUE(CGIFSub::ReduceObjectColors(doc, good));
   EXPECT_NE(doc.Object(good).Picture, before);
   EXPECT_EQ(doc.PictureOf(good)->Encoding(), PictureEncoding::Gif);
   EXPECT_EQ(doc.Pictures().Count(), 1u);  // the old picture was released
@@ -148,9 +149,9 @@ TEST(CGIFSub, TheObjectGetsItsNewPictureOnlyWhenItLoaded) {
   const int failing = *doc.AddObject(fixtures::Image(wide));
   doc.Object(failing).TransOn = 1;
   doc.Object(failing).refTrans = gdi::Rgb(1, 2, 3);
-  const Status failed = CGIFSub::ReduceObjectColors(doc, failing);
-  ASSERT_TRUE(failed);
-  EXPECT_EQ(failed->id, 30001);
+  const Result<void> failed = CGIFSub::ReduceObjectColors(doc, failing);
+  ASSERT_FALSE(failed);
+  EXPECT_EQ(failed.error().id, 30001);
   EXPECT_EQ(doc.Object(failing).Picture, wide);
   EXPECT_NE(doc.PictureOf(failing), nullptr);
   EXPECT_EQ(doc.Object(failing).refTrans, gdi::Rgb(1, 2, 3));

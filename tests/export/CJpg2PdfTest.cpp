@@ -80,17 +80,17 @@ TEST(CJpg2Pdf, AZoomedSlideKeepsItsPageSize) {
 TEST(CJpg2Pdf, FailuresNameTheStep) {
   QTemporaryDir dir;
   const QByteArray grey = QByteArray::fromHex("FFD8FFC0000B080002000301010000FFD9");
-  const Status noSize = CJpg2Pdf::Write(grey, dir.filePath("a.pdf"));
-  ASSERT_TRUE(noSize);
-  EXPECT_EQ(noSize->id, 30003);
-  EXPECT_EQ(noSize->detail, "[Get Size]\n");
+  const Result<void> noSize = CJpg2Pdf::Write(grey, dir.filePath("a.pdf"));
+  ASSERT_FALSE(noSize);
+  EXPECT_EQ(noSize.error().id, 30003);
+  EXPECT_EQ(noSize.error().detail, "[Get Size]\n");
   EXPECT_FALSE(QFile::exists(dir.filePath("a.pdf")));
 
-  const Status noFile = CJpg2Pdf::Write(kRgbJpeg, dir.filePath("missing/a.pdf"));
-  ASSERT_TRUE(noFile);
-  EXPECT_EQ(noFile->detail, "[File Create]\n");
+  const Result<void> noFile = CJpg2Pdf::Write(kRgbJpeg, dir.filePath("missing/a.pdf"));
+  ASSERT_FALSE(noFile);
+  EXPECT_EQ(noFile.error().detail, "[File Create]\n");
 
-  EXPECT_FALSE(CJpg2Pdf::Write(kRgbJpeg, dir.filePath("b.pdf")));
+  EXPECT_TRUE(CJpg2Pdf::Write(kRgbJpeg, dir.filePath("b.pdf")));
   QFile written(dir.filePath("b.pdf"));
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
   EXPECT_EQ(written.readAll(), *CJpg2Pdf::Make(kRgbJpeg));

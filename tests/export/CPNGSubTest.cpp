@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "ImageBytes.h"
+#include "render/gdi/Color.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ TEST(CPNGSub, FindsTheTransparentColourOfEachColourType) {
   };
   for (const Case& c : cases) {
     const Result<COLORREF> colour = CPNGSub::GetTransColor(c.png);
-    ASSERT_TRUE(colour) << c.name << ": " << colour.Error().detail.toStdString();
+    ASSERT_TRUE(colour) << c.name << ": " << colour.error().detail.toStdString();
     EXPECT_EQ(*colour, c.colour) << c.name;
   }
 }
@@ -90,8 +91,8 @@ TEST(CPNGSub, RefusesBrokenFilesWithTheReason) {
   for (const Case& c : cases) {
     const Result<COLORREF> colour = CPNGSub::GetTransColor(c.png);
     ASSERT_FALSE(colour) << c.name;
-    EXPECT_EQ(colour.Error().id, 30014) << c.name;
-    EXPECT_EQ(colour.Error().detail, QString::fromUtf8(c.reason)) << c.name;
+    EXPECT_EQ(colour.error().id, 30014) << c.name;
+    EXPECT_EQ(colour.error().detail, QString::fromUtf8(c.reason)) << c.name;
   }
 }
 

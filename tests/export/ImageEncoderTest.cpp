@@ -58,7 +58,9 @@ TEST(ImageEncoder, WritesEveryFormatAtTheSizeAsked) {
     QByteArray format;
     const QImage back = Read(*bytes, &format);
     EXPECT_EQ(format, c.readerName);
-    if (c.lossless) EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), raster) << name.toStdString();
+    if (c.lossless) {
+      EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), raster) << name.toStdString();
+    }
     EXPECT_EQ(Read(*EncodeImage(raster, c.format, QSize(50, 20))).size(), QSize(50, 20)) << name.toStdString();
     EXPECT_EQ(ImageFormatFromName(name), c.format);
   }
@@ -86,14 +88,14 @@ TEST(ImageEncoder, NamesFormatsByExtension) {
 
 TEST(ImageEncoder, FailuresSayWhatWentWrong) {
   QTemporaryDir dir;
-  const Status empty = EncodeImageFile(QImage(), ImageFormat::Png, dir.filePath("a.png"));
-  ASSERT_TRUE(empty);
-  EXPECT_EQ(empty->id, 30001);
+  const Result<void> empty = EncodeImageFile(QImage(), ImageFormat::Png, dir.filePath("a.png"));
+  ASSERT_FALSE(empty);
+  EXPECT_EQ(empty.error().id, 30001);
   const QString missing = dir.filePath("no/such/folder/a.png");
-  const Status unwritable = EncodeImageFile(Quarters(QSize(4, 4)), ImageFormat::Png, missing);
-  ASSERT_TRUE(unwritable);
-  EXPECT_EQ(unwritable->id, 30018);
-  EXPECT_EQ(unwritable->detail, missing + '\n');
+  const Result<void> unwritable = EncodeImageFile(Quarters(QSize(4, 4)), ImageFormat::Png, missing);
+  ASSERT_FALSE(unwritable);
+  EXPECT_EQ(unwritable.error().id, 30018);
+  EXPECT_EQ(unwritable.error().detail, missing + '\n');
 }
 
 TEST(ColorQuantizer, KeepsUpTo256ColoursExactly) {
@@ -118,7 +120,9 @@ TEST(ColorQuantizer, ReducesARichImageCloselyAndKeepsTheColourAskedFor) {
   // Only pixels of exactly that colour use its entry.
   const std::uint8_t keptIndex = indexed.pixels[33 * 128 + 77];
   for (int i = 0; i < 128 * 96; ++i)
-    if (indexed.pixels[i] == keptIndex) EXPECT_EQ(image.pixel(i % 128, i / 128), kept) << i;
+    if (indexed.pixels[i] == keptIndex) {
+      EXPECT_EQ(image.pixel(i % 128, i / 128), kept) << i;
+    }
 }
 
 }  // namespace

@@ -8,9 +8,10 @@
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
+#include "base/Cp932.h"
 #include "core/Document.h"
+#include "core/EditPath.h"
 #include "core/picture/Picture.h"
-#include "core/text/Cp932.h"
 #include "editor/factory/MakeObj.h"
 
 class FactoryTest : public ::testing::Test {
@@ -20,8 +21,11 @@ class FactoryTest : public ::testing::Test {
     doc.Header().SlideH = 718;
   }
 
+  // As the insert menu asks: a refusal shows its message.
   std::optional<int> Create(int request, const ObjectContent& content = {}, QPoint at = {400, 300}) {
-    return factory.CreateObject(request, content, at, area);
+    const Result<int> index = factory.CreateObject(request, content, at, area);
+    if (!Shown(index)) return std::nullopt;
+    return *index;
   }
 
   static ObjectContent PictureContent(QSize size, COLORREF transparent = kNoColor) {
@@ -36,10 +40,11 @@ class FactoryTest : public ::testing::Test {
 
   bool cleared = (support::ClearSettings(), true);  // before the document reads the store
   Document doc;
+  EditPath edits{doc};
   MessageRecorder messages;
   std::optional<int> vertexAnswer;
   std::optional<VertexCountAsk> asked;
-  CMakeObj factory{doc, FactoryDialogs{[this](const VertexCountAsk& ask) {
+  CMakeObj factory{edits, FactoryDialogs{[this](const VertexCountAsk& ask) {
                      asked = ask;
                      return vertexAnswer;
                    }}};

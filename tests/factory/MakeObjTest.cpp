@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "FactoryFixtures.h"
-#include "app/store/Settings.h"
+#include "base/Settings.h"
 #include "editor/factory/Requests.h"
 
 namespace {
@@ -17,7 +17,7 @@ std::vector<QPoint> Frame(const ObjectRecord& r) {
 }
 
 TEST_F(FactoryTest, TheTenThousandthObjectIsTheLast) {
-  doc.Header().ObjCount = 9999;
+  doc.SetObjectCount(9999);
   const std::optional<int> last = Create(10);
   ASSERT_EQ(last, 9999);
   EXPECT_EQ(doc.Object(9999).ObjKind, objkind::Ellipse);
@@ -29,6 +29,21 @@ TEST_F(FactoryTest, TheTenThousandthObjectIsTheLast) {
   EXPECT_EQ(doc.Pictures().Count(), 0u);
   ASSERT_EQ(messages.Ids(), (std::vector<int>{30163, 30163}));
   EXPECT_EQ(messages.messages[0].style, MsgStyle::Info);
+}
+
+// A new object enters through the edit path: the document is marked and the
+// views told once; creating takes no undo snapshot, and a refusal changes nothing.
+TEST_F(FactoryTest, ANewObjectMarksTheDocumentWithoutAnUndoSnapshot) {
+  int snapshots = 0, notices = 0;
+  edits.SetSnapshotTaker([&](const Document&) { ++snapshots; });
+  QObject::connect(&edits, &EditPath::Changed, [&] { ++notices; });
+  vertexAnswer.reset();
+  EXPECT_EQ(Create(12), std::nullopt);  // a regular polygon whose vertex count was not given
+  EXPECT_FALSE(edits.IsModified());
+  ASSERT_TRUE(Create(7).has_value());
+  EXPECT_TRUE(edits.IsModified());
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(snapshots, 0);
 }
 
 TEST_F(FactoryTest, ANewObjectIsNumberedAfterTheLargestRemaining) {

@@ -1,4 +1,4 @@
-#include "editor/factory/SetAsDefault.h"
+#include "editor/factory/ObjDefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "FactoryFixtures.h"
-#include "editor/factory/ObjDefaults.h"
+#include "base/Settings.h"
 #include "editor/factory/Requests.h"
 
 namespace {
@@ -21,18 +21,11 @@ QStringList ObjKeys() {
 
 using SetAsDefaultTest = FactoryTest;
 
-TEST_F(SetAsDefaultTest, NoLeavesTheDefaultsAlone) {
-  messages.answers = {IDNO};
-  EXPECT_FALSE(SetAsDefault(doc.Object(*Create(7))));
-  EXPECT_TRUE(ObjKeys().isEmpty());
-  ASSERT_EQ(messages.Ids(), std::vector<int>{30004});
-  EXPECT_EQ(messages.messages[0].style, MsgStyle::YesNo);
-}
-
-TEST_F(SetAsDefaultTest, YesWritesExactlyTheListedKeys) {
+// The question before and the confirmation after are the main window's
+// (InsertMenuTest); here only what is written.
+TEST_F(SetAsDefaultTest, WritesExactlyTheListedKeys) {
   const int i = *Create(request::DesignText);
-  messages.answers = {IDYES};
-  EXPECT_TRUE(SetAsDefault(doc.Object(i)));
+  SetAsDefault(doc.Object(i));
   QStringList expected = {"RoundR", "FontName", "FontSize", "FontBold", "FontItalic", "FontDel",
                           "FontUnder", "WordWrap", "LineMargin", "refText", "refTextBk", "MarginL",
                           "MarginR", "MarginT", "MarginB", "AlineV", "AlineH", "refMen", "refLine",
@@ -44,8 +37,7 @@ TEST_F(SetAsDefaultTest, YesWritesExactlyTheListedKeys) {
   // A design text's size becomes every object's size, not the design text's.
   EXPECT_EQ(GetInt("OBJ", "FontSize", 0), 48);
   EXPECT_EQ(GetText("OBJ", "refTextBk", QString()), "-1");
-  ASSERT_EQ(messages.Ids(), (std::vector<int>{30004, 30006}));
-  EXPECT_EQ(messages.messages[1].style, MsgStyle::Info);
+  EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(SetAsDefaultTest, NewObjectsTakeOverTheStoredAttributes) {
@@ -73,8 +65,7 @@ TEST_F(SetAsDefaultTest, NewObjectsTakeOverTheStoredAttributes) {
   r.refKage = 0x808080;
   r.Ends[0] = {2, 7, 8, {}, 111, 222, 3, 1};
   r.Ends[1] = {3, 9, 10, {}, 333, 444, 4, 2};
-  messages.answers = {IDYES};
-  ASSERT_TRUE(SetAsDefault(r));
+  SetAsDefault(r);
 
   const ObjectRecord& n = doc.Object(*Create(6));  // a triangle takes the stored ends
   EXPECT_EQ(n.RoundR, 12);

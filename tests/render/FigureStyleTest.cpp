@@ -6,14 +6,16 @@
 #include <tuple>
 
 #include "RenderFixtures.h"
+#include "geometry/Angles.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
 #include "render/FigurePipeline.h"
 #include "render/Gradient.h"
 #include "render/LineEnds.h"
 #include "render/SlideRenderer.h"
 #include "render/gdi/Dc.h"
 #include "render/gdi/Rotate.h"
-#include "render/outline/Outline.h"
-#include "tests/outline/OutlineFixtures.h"
+#include "tests/geometry/OutlineFixtures.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "RenderFixtures.h"
 #include "TextFixtures.h"
-#include "core/text/Cp932.h"
-#include "render/outline/Angles.h"
-#include "render/outline/MathSub.h"
+#include "base/Cp932.h"
+#include "geometry/Angles.h"
+#include "geometry/MathSub.h"
 
 namespace {
 

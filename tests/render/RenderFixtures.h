@@ -1,6 +1,7 @@
 // Small documents for the renderer tests.
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 
 #include "core/Document.h"
@@ -42,6 +43,14 @@ inline void Reset(Document& doc, int slides = 2) {
   doc.Header().refBack = 0xFFFFFF;
   doc.Header().refFrame = 0x000000;
   doc.Header().BackGradePattern = -1;
+}
+
+// The header and records as bytes, to see that drawing changes nothing.
+inline QByteArray DocumentBytes(const Document& doc) {
+  QByteArray bytes(reinterpret_cast<const char*>(&doc.Header()), sizeof(DocHeader));
+  for (int i = 0; i < doc.ObjCount(); ++i)
+    bytes.append(reinterpret_cast<const char*>(&doc.Object(i)), sizeof(ObjectRecord));
+  return bytes;
 }
 
 inline COLORREF At(const QImage& image, int x, int y) { return gdi::FromQRgb(image.pixel(x, y)); }

@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "RenderFixtures.h"
+#include "geometry/MathSub.h"
+#include "geometry/Rotation.h"
 #include "render/FigurePipeline.h"
-#include "render/outline/Outline.h"
-#include "tests/outline/OutlineFixtures.h"
 #include "render/gdi/Dc.h"
+#include "tests/geometry/OutlineFixtures.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ TEST_F(SlideRendererTest, BackgroundAtHalfZoomHasTheFrameOnItsOutermostPixels) {
   target.fill(qRgb(1, 2, 3));
   doc.Header().refBack = 0x00FFEFEC;
   gdi::Dc dc(target);
-  DrawSlide(dc, doc, RenderContext{0.5f, 0, 0x0000FF, nullptr});
+  EXPECT_TRUE(DrawSlide(dc, doc, RenderContext{0.5f, 0, 0x0000FF, nullptr}));
   // 1046 x 718 at 0.5: the rectangle (0,0)-(523,359), right and bottom exclusive.
   for (auto [x, y] : {std::pair{0, 0}, {522, 0}, {0, 358}, {522, 358}, {261, 0}, {0, 180}})
     EXPECT_EQ(At(target, x, y), 0x0000FFu) << x << "," << y;

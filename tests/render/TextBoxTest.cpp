@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 
-#include "render/outline/Angles.h"
-#include "render/outline/Rotation.h"
-#include "tests/outline/OutlineFixtures.h"
+#include "geometry/Angles.h"
+#include "geometry/Rotation.h"
+#include "tests/geometry/OutlineFixtures.h"
 
 namespace {
 

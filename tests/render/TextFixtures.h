@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "core/base/MulDiv.h"
+#include "base/MulDiv.h"
 
 namespace textfixtures {
 

@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 
 #include "TextFixtures.h"
-#include "core/text/Cp932.h"
+#include "base/Cp932.h"
 
 namespace {
 

@@ -1,11 +1,20 @@
-// A message sink for tests: records every message and answers as scripted.
+// A message sink for tests: records every message and answers as scripted;
+// and Shown, which does with a result what the application shell does.
 #pragma once
 
 #include <QString>
 #include <deque>
 #include <vector>
 
-#include "app/store/Messages.h"
+#include "base/Failure.h"
+#include "base/MessageSink.h"
+
+// A failure shows its message; true when there was none.
+template <typename T>
+bool Shown(const Result<T>& result) {
+  if (!result) ShowFailure(result.error());
+  return result.has_value();
+}
 
 struct RecordedMessage {
   int id;
@@ -17,7 +26,7 @@ class MessageRecorder : public MessageSink {
  public:
   MessageRecorder() : scope_(*this) {}
 
-  int Show(int stringId, QWidget*, const QString& prefix, const QString& text,
+  int Show(int stringId, QObject*, const QString& prefix, const QString& text,
            MsgStyle style) override {
     messages.push_back({stringId, prefix, style});
     texts.push_back(text);

@@ -1,0 +1,13 @@
+// Command identifiers of the main window's own commands.
+#pragma once
+
+// Command identifiers of the framework's standard commands.
+inline constexpr int ID_FILE_NEW = 0xE100;
+inline constexpr int ID_FILE_OPEN = 0xE101;
+inline constexpr int ID_FILE_SAVE = 0xE103;
+inline constexpr int ID_FILE_SAVE_AS = 0xE104;
+inline constexpr int ID_FILE_MRU_FILE1 = 0xE110;  // ..ID_FILE_MRU_FILE1 + 9
+inline constexpr int ID_APP_EXIT = 0xE141;
+// Moving between slides until the slide list exists.
+inline constexpr int ID_NEXT_SLIDE = 0x8101;
+inline constexpr int ID_PREV_SLIDE = 0x8102;

@@ -1,0 +1,125 @@
+// The editing view: the current slide at the document's zoom in a scrollable
+// area, painted through one screen-sized back buffer, with the zoom console.
+// It knows what lies under the pointer and turns that into a cursor, a guide
+// text, a selection change or a context menu; the logic lives in HitTest,
+// PointerGuide, Selection, ContextMenus and ConsoleControl. Every change it
+// makes to the document goes through the edit path, and it redraws when the
+// path reports a change, whoever made it.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+
+#include "base/Failure.h"
+#include "core/EditPath.h"
+#include "editor/CommandRegistry.h"
+#include "editor/ConsoleControl.h"
+#include "editor/ContextMenus.h"
+#include "editor/Cursors.h"
+#include "editor/HoverHighlight.h"
+#include "editor/PointerGuide.h"
+#include "editor/Selection.h"
+#include "editor/factory/MakeObj.h"
+#include "render/RenderContext.h"
+
+class QMenu;
+
+class CMiradoView : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  // Registers the view's own commands (zoom, console, select all) in `commands`,
+  // which its context menus run.
+  CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* parent = nullptr);
+
+  const Document& Doc() const { return edits_.Doc(); }
+
+  // After the document was replaced or saved: the selection stays only while
+  // its primary is still selected on the current slide.
+  void DocumentChanged();
+  // Moves to the slide `delta` away, within the document.
+  void StepSlide(int delta);
+  // Paints the visible part of the view into `target` (client pixels).
+  void OnDraw(QImage& target);
+
+  const EditOverlay& Overlay() const { return overlay_; }
+  const SelectionState& Selection() const { return sel_; }
+  ConsoleState Console() const;
+  // The last right-click point, view pixels.
+  QPoint RightClickPoint() const { return rightClick_; }
+
+  // The operation guide in the status bar, and the hover highlight's turns and speed.
+  void SetGuideOn(bool on) { guideOn_ = on; }
+  void SetHoverAnimation(int turns, int speed);
+
+  // The zoom, clamped to 0.08..4.0; the scroll area and the console follow.
+  void ChangeZoom(float zoom);
+  void DeselectAll();
+  // What the pointer at `client` shows now.
+  PointerReport Classify(QPoint client) const;
+
+  // For the object factory: the visible part of the view, and the object it
+  // just created, which becomes the selected primary object.
+  ViewArea VisibleArea() const { return {ScrollPos(), viewport()->size()}; }
+  void SelectNewObject(int index);
+
+ signals:
+  void PositionChanged(const QString& text);  // "x, y" in slide units, or empty
+  void GuideChanged(const QString& text);     // the operation guide, or empty
+  void SelectionChanged();
+  void Failed(const Failure& failure);  // what could not be drawn, for the user to hear
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void UpdateScrollRange();
+  QPoint ScrollPos() const;
+  HitScene Scene() const;
+  void Redraw();
+  void KeepConsole(const ConsoleState& console);  // the states a press left
+  void ApplyPointer(const PointerReport& report, QPoint client);
+  void PressLeft(QPoint client, Qt::KeyboardModifiers mods);
+  void PressObject(const ObjectHit& hit, Qt::KeyboardModifiers mods);
+  void OpenContextMenu(QPoint client, QPoint global);
+  void RegisterCommands();
+  void OnEdited();
+  void DropStaleSelection();
+  void StartHover(int object);
+  void StopHover();
+  void HoverTick();
+
+  EditPath& edits_;
+  CommandRegistry& commands_;
+  EditOverlay overlay_;
+  SelectionState sel_;
+  bool consoleShown_ = false;
+  bool consoleActive_ = false;
+  bool transPicking_ = false;
+  bool guideOn_ = true;
+  int hoverTurns_ = 3;
+  QPoint rightClick_;
+  QString position_;
+  QString tip_;
+  bool redraw_ = true;
+  QImage backBuffer_;
+  QImage dial_, digits_, console_;
+  float consoleZoom_ = -1;
+  CursorSet cursors_;
+  HoverHighlight hover_;
+  QTimer hoverTimer_;
+};
+
+// Fills `menu` with the items of `sub`, checked and greyed by their states;
+// an item whose command is not `available` is present but disabled.
+void FillContextMenu(QMenu& menu, SubMenu sub, const MenuContext& ctx,
+                     const std::function<bool(int)>& available);

@@ -1,0 +1,24 @@
+#include "geometry/ObjectFrame.h"
+
+#include "geometry/Rotation.h"
+
+std::array<QPoint, 8> ResizeHandlePoints(Bounds bounds, float zoom) {
+  const int g = static_cast<int>(zoom * 30);
+  auto [left, top, right, bottom] = bounds;
+  const int cx = (left + right) / 2, cy = (top + bottom) / 2;
+  if (right - left < g) {
+    left = cx - g / 2;
+    right = left + g;
+  }
+  if (bottom - top < g) {
+    top = cy - g / 2;
+    bottom = top + g;
+  }
+  return {QPoint(left, top), QPoint(right, top), QPoint(right, bottom), QPoint(left, bottom),
+          QPoint(cx, top), QPoint(right, cy), QPoint(cx, bottom), QPoint(left, cy)};
+}
+
+ObjectFrame FrameOf(const ObjectRecord& record, float zoom) {
+  const Bounds b = CMathSub::BoundingRect(RotatePoints(record, zoom));
+  return {b, ResizeHandlePoints(b, zoom)};
+}

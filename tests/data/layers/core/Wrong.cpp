@@ -1,0 +1,2 @@
+// A core file that reaches up into the renderer.
+#include "render/SlideRenderer.h"
