@@ -11,13 +11,13 @@
 #include <QUrl>
 #include <memory>
 
-#include "editor/CommandRegistry.h"
 #include "app/MiradoDoc.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
+#include "editor/CommandRegistry.h"
 #include "export/PdfExport.h"
 #include "export/SlideImages.h"
 
@@ -79,7 +79,7 @@ std::optional<bool> AskAllSlides(const Document& doc, int messageId, QWidget* ow
   }
 }
 
-bool HasSlides(CMiradoDoc& doc) { return doc.Data().Header().SlideCount > 0; }
+bool HasSlides(const CMiradoDoc& doc) { return doc.Data().Header().SlideCount > 0; }
 
 }  // namespace
 

@@ -28,7 +28,7 @@ std::optional<QByteArray> EncodeImage(const QImage& raster, ImageFormat format, 
 // is complete. 30001 when encoding failed, 30018 after the path when the file
 // could not be written.
 Result<void> EncodeImageFile(const QImage& raster, ImageFormat format, const QString& path,
-                       QSize size = QSize());
+                             QSize size = QSize());
 
 // Writes `bytes` to `path` the same way (30018 after the path on failure).
 Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes);

@@ -23,7 +23,7 @@ QString SlideImageName(int k, ImageFormat format) {
 }
 
 Result<void> ExportSlideImage(const Document& doc, int slide, float zoom, ImageFormat format,
-                        const QString& path) {
+                              const QString& path) {
   if (Result<void> checked = CheckSystemPath(path, msg::SaveFailed); !checked) return checked;
   if (Result<void> checked = CheckSlide(doc, slide); !checked) return checked;
   return EncodeImageFile(RenderSlideImage(doc, slide, zoom), format, path);

@@ -13,7 +13,7 @@ class Document;
 // Slide `slide` (0-based) drawn at `zoom` as every outside caller draws it
 // and written to `path` in `format`.
 Result<void> ExportSlideImage(const Document& doc, int slide, float zoom, ImageFormat format,
-                        const QString& path);
+                              const QString& path);
 
 // "Slide%02d.<format name>" in `folder` for slide k + 1, k = 0 .. count-1,
 // drawn on `workers` threads (0: one per core), stopping at the first failure.
