@@ -11,3 +11,5 @@ inline constexpr int ID_APP_EXIT = 0xE141;
 // Moving between slides until the slide list exists.
 inline constexpr int ID_NEXT_SLIDE = 0x8101;
 inline constexpr int ID_PREV_SLIDE = 0x8102;
+// Text-in-text of the selected objects (書式 menu until the ribbon exists).
+inline constexpr int ID_SET_CHARA = 515;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/CharDlg.h"
 #include "app/MiradoDoc.h"
 #include "app/VertexCountDlg.h"
 #include "base/MessageIds.h"
@@ -52,7 +53,9 @@ void AddSetAsDefault(QMenu* menu, const InsertTarget& target) {
 }  // namespace
 
 FactoryDialogs StandardFactoryDialogs(QWidget* owner) {
-  return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); }};
+  return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); },
+          [owner] { return CCharDlg::Ask(owner); },
+          [owner](int id) { return ShowMessage(id, owner, QString(), MsgStyle::YesNo) == IDYES; }};
 }
 
 void RegisterSetAsDefault(const InsertTarget& target) {
@@ -77,7 +80,6 @@ QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
   for (const GalleryGroup& group : kGroups) {
     QMenu* sub = menu->addMenu(QString::fromUtf8(group.title));
     for (int request = group.first; request <= group.last; ++request) {
-      if (!RequestOffered(request)) continue;
       QAction* action = sub->addAction(QString::fromUtf8(FindRequest(request)->galleryName));
       QObject::connect(action, &QAction::triggered, menu, [target, request] { InsertGalleryItem(target, request); });
     }
@@ -97,6 +99,7 @@ bool InsertGalleryItem(const InsertTarget& target, int request) {
     }
   }
   CMakeObj factory(target.doc.Edits(), target.dialogs, &ObjDefaults::FromStore);
+  factory.SetGlyphs(&target.view.Glyphs());
   const Result<int> index = factory.CreateObject(request, content, kViewCentre, target.view.VisibleArea());
   if (!index) {
     ShowFailure(index.error(), target.owner);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
@@ -70,6 +71,7 @@ void MainWindow::RegisterCommands() {
   commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
                  [this] { return doc_.Data().Header().CurSlide > 0; }});
   RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
+  RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
@@ -88,6 +90,7 @@ void MainWindow::BuildMenus() {
   FillRecentFiles();
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
+  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE});

@@ -15,6 +15,9 @@
 #include "core/picture/Picture.h"
 #include "editor/factory/MakeObj.h"
 #include "editor/factory/Requests.h"
+#include "render/DesignTextFit.h"
+#include "render/MakeFont.h"
+#include "render/glyph/GlyphCache.h"
 #include "show/ShowSettings.h"
 
 namespace {
@@ -122,7 +125,9 @@ class SampleBuilder {
  public:
   // The sample is built as a new document is read: before anyone shows it,
   // so its records are finished in place after the factory made them.
-  explicit SampleBuilder(Document& doc) : doc_(doc), edits_(doc), factory_(edits_, {}, [] { return ObjDefaults{}; }) {}
+  explicit SampleBuilder(Document& doc) : doc_(doc), edits_(doc), factory_(edits_, {}, [] { return ObjDefaults{}; }) {
+    factory_.SetGlyphs(&glyphs_);
+  }
 
   void Slide(int index, int transition) {
     DocHeader& h = doc_.Header();
@@ -158,6 +163,24 @@ class SampleBuilder {
     SetColours(rule, kNoColor, kBlue, 3);
   }
 
+  // A design text of `text` at `size` points, its frame fitted as the text editor fits it.
+  ObjectRecord& DesignText(const QString& text, QPoint at, int size) {
+    ObjectRecord& r = Add(request::DesignText, at);
+    StoreCp932(r.Text, sizeof r.Text, text);
+    r.FontSize = static_cast<std::uint16_t>(size);
+    r.FontBold = 1;
+    r.MarginL = r.MarginR = r.MarginT = r.MarginB = 0;
+    FitDesignText(r, QSize(doc_.Header().SlideW, doc_.Header().SlideH), glyphs_, doc_.Dpi().y);
+    return r;
+  }
+
+  // The outline of one character as a figure, curved or straight.
+  ObjectRecord& Character(const QString& character, QPoint at, bool curve) {
+    factory_.SetCharChoice({QString::fromLatin1(kDefaultFace), true, false, curve});
+    const ObjectShape shape{objclass::Figure, objkind::Char, 0, 4, false};
+    return doc_.Object(factory_.BuildObject(shape, ObjectContent{character, nullptr, kNoColor, {}}, at).value());
+  }
+
   ObjectRecord& AddPicture(std::shared_ptr<const Picture> picture, QSize size, QPoint at,
                            COLORREF transparent = kNoColor) {
     return Add(request::Picture, at, ObjectContent{QString(), std::move(picture), transparent, size});
@@ -166,11 +189,17 @@ class SampleBuilder {
  private:
   Document& doc_;
   EditPath edits_;
+  GlyphCache glyphs_;
   CMakeObj factory_;
 };
 
 void TitleSlide(SampleBuilder& b) {
   b.Slide(0, TransitionDirect);
+  ObjectRecord& title = b.DesignText(U(u8"プレゼンテーション"), {kCentreX, 80}, 54);
+  SetColours(title, kOrange, kNavy, 2);
+  SetGradient(title, 1, kYellow, kRed, kDown);
+  SetShadow(title, 5, 5, 0);
+
   ObjectRecord& banner = b.Add(9, {kCentreX, 235});
   Resize(banner, 2.9, 1.0);
   SetColours(banner, kNavy, kNoColor);
@@ -384,7 +413,7 @@ void SummarySlide(SampleBuilder& b) {
   b.Slide(7, TransitionInterlace);
   b.Heading(U(u8"まとめ"));
   ObjectRecord& box = b.Add(request::TextBox, {kCentreX, 340});
-  Resize(box, 4.0, 3.2);
+  Resize(box, 3.4, 3.2);
   SetColours(box, kSky, kBlue, 2);
   SetGradient(box, 1, kWhite, kSky, kDown);
   SetShadow(box, 8, 8, 0);
@@ -393,10 +422,26 @@ void SummarySlide(SampleBuilder& b) {
             u8"・ 塗りつぶし、グラデーション、影と光源\n"
             u8"・ 線のスタイルと線端（矢印・円形・四角形）\n"
             u8"・ スライドごとの切り替え効果\n"
+            u8"・ デザインテキスト、ポリゴン文字、文字イン文字\n"
             u8"・ スライドショー、PDF・画像・自動実行ファイルへの書き出し"),
           18, kNavy);
   box.AlineH = 0;
   box.MarginL = box.MarginR = 20;
+
+  // Two characters as figures: one curved and filled with repeated text, one straight.
+  ObjectRecord& left = b.Character(U(u8"文"), {100, 340}, true);
+  Resize(left, 0.55, 0.55);
+  SetColours(left, kWhite, kBlue, 2);
+  StoreCp932(left.CharaText, sizeof left.CharaText, U(u8"文字"));
+  left.ChararefText = kBlue;
+  left.CharaFontSize = 9;
+  left.CharaCharMargin = 2;
+  left.CharaLineMargin = 0;
+  ObjectRecord& right = b.Character(U(u8"字"), {946, 340}, false);
+  Resize(right, 0.55, 0.55);
+  SetColours(right, kOrange, kRed, 2);
+  SetGradient(right, 12, kYellow, kOrange, kFromCentre);
+  SetShadow(right, 6, 6, 0);
   ObjectRecord& end = b.Label(U(u8"最後のスライドの次に、終了メッセージが表示されます"), {kCentreX, 600}, 700, 12);
   end.refText = kBlue;
 }

@@ -90,12 +90,17 @@ QByteArray TruncateCp932(QByteArrayView bytes, qsizetype maxBytes) {
   return bytes.first(end).toByteArray();
 }
 
+void StoreCp932Bytes(char* buffer, std::size_t size, QByteArrayView bytes) {
+  if (size == 0) return;
+  const QByteArray cut = TruncateCp932(bytes, static_cast<qsizetype>(size) - 1);
+  std::memcpy(buffer, cut.constData(), static_cast<std::size_t>(cut.size()));
+  std::memset(buffer + cut.size(), 0, size - static_cast<std::size_t>(cut.size()));
+}
+
 bool StoreCp932(char* buffer, std::size_t size, QStringView text) {
   if (size == 0) return false;
   const std::optional<QByteArray> bytes = EncodeCp932(text);
   if (!bytes) return false;
-  const QByteArray cut = TruncateCp932(*bytes, static_cast<qsizetype>(size) - 1);
-  std::memcpy(buffer, cut.constData(), cut.size());
-  std::memset(buffer + cut.size(), 0, size - cut.size());
+  StoreCp932Bytes(buffer, size, *bytes);
   return true;
 }

@@ -29,6 +29,10 @@ QString DecodeCp932Buffer(const char* buffer, std::size_t size);
 // The longest prefix of `bytes` that fits in `maxBytes` without splitting a character.
 QByteArray TruncateCp932(QByteArrayView bytes, qsizetype maxBytes);
 
+// Stores CP932 `bytes` NUL-terminated in `buffer`, cut at a character boundary
+// to fit; the rest of the buffer is zeroed.
+void StoreCp932Bytes(char* buffer, std::size_t size, QByteArrayView bytes);
+
 // Stores `text` NUL-terminated in `buffer` (cut at a character boundary to fit).
 // Returns false, leaving the buffer unchanged, when the text has a character
 // CP932 cannot encode.

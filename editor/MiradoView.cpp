@@ -18,6 +18,7 @@
 #include "render/ZoomConsole.h"
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
+#include "render/glyph/GlyphCache.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ CMiradoView::CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* pa
       commands_(commands),
       backBuffer_(ScreenSize(), QImage::Format_RGB32),
       dial_(MakeConsoleDial()),
-      digits_(MakeDigitStrip()) {
+      digits_(MakeDigitStrip()),
+      glyphs_(std::make_unique<GlyphCache>()) {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setMouseTracking(true);
@@ -69,6 +71,8 @@ CMiradoView::CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* pa
   RegisterCommands();
   DocumentChanged();
 }
+
+CMiradoView::~CMiradoView() = default;
 
 void CMiradoView::RegisterCommands() {
   struct Row {
@@ -202,7 +206,8 @@ void CMiradoView::OnDraw(QImage& target) {
   const DocHeader& h = doc.Header();
   overlay_.primary = sel_.primary;
   overlay_.selectedVertex = sel_.vertex >= 0 ? sel_.vertex : -1;
-  const RenderContext ctx = RenderContext::ForEditor(doc, overlay_);
+  RenderContext ctx = RenderContext::ForEditor(doc, overlay_);
+  ctx.glyphs = glyphs_.get();
   const int w = ctx.Scale(h.SlideW);
   const int ht = ctx.Scale(h.SlideH);
   const QPoint scroll = ScrollPos();
@@ -214,6 +219,7 @@ void CMiradoView::OnDraw(QImage& target) {
   if (h.SlideCount > 0) {
     if (const Result<void> drawn = DrawSlide(dc, doc, ctx); !drawn) emit Failed(drawn.error());
   }
+  if (const QStringList faces = glyphs_->TakeFallbackNotices(); !faces.isEmpty()) emit FontFallback(faces);
 
   // Whatever sticks out beyond the slide is cut by the white margin.
   if (w < client.width() + scroll.x()) dc.FillRect(QRect(w, scroll.y(), client.width() + scroll.x() - w, client.height()), kWhite);

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "base/Failure.h"
 #include "core/EditPath.h"
@@ -24,6 +25,7 @@
 #include "editor/factory/MakeObj.h"
 #include "render/RenderContext.h"
 
+class GlyphCache;
 class QMenu;
 
 class CMiradoView : public QAbstractScrollArea {
@@ -32,6 +34,7 @@ class CMiradoView : public QAbstractScrollArea {
   // Registers the view's own commands (zoom, console, select all) in `commands`,
   // which its context menus run.
   CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* parent = nullptr);
+  ~CMiradoView() override;
 
   const Document& Doc() const { return edits_.Doc(); }
 
@@ -63,12 +66,16 @@ class CMiradoView : public QAbstractScrollArea {
   // just created, which becomes the selected primary object.
   ViewArea VisibleArea() const { return {ScrollPos(), viewport()->size()}; }
   void SelectNewObject(int index);
+  // The fonts glyph outlines come from, kept for every drawing of the view.
+  GlyphCache& Glyphs() { return *glyphs_; }
 
  signals:
   void PositionChanged(const QString& text);  // "x, y" in slide units, or empty
   void GuideChanged(const QString& text);     // the operation guide, or empty
   void SelectionChanged();
   void Failed(const Failure& failure);  // what could not be drawn, for the user to hear
+  // Faces whose glyphs had to be drawn with another font; each is named once.
+  void FontFallback(const QStringList& faces);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -117,6 +124,7 @@ class CMiradoView : public QAbstractScrollArea {
   CursorSet cursors_;
   HoverHighlight hover_;
   QTimer hoverTimer_;
+  std::unique_ptr<GlyphCache> glyphs_;
 };
 
 // Fills `menu` with the items of `sub`, checked and greyed by their states;

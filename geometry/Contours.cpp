@@ -1,6 +1,8 @@
 // Splitting one vertex list into the closed contours it holds.
 #include "geometry/Contours.h"
 
+#include "geometry/MathSub.h"
+
 std::vector<Contour> SplitContours(std::span<const QPoint> pts, bool curved) {
   std::vector<Contour> contours;
   const int n = static_cast<int>(pts.size());
@@ -17,4 +19,13 @@ std::vector<Contour> SplitContours(std::span<const QPoint> pts, bool curved) {
     }
   }
   return contours;
+}
+
+bool PointInContours(std::span<const QPoint> pts, bool curved, QPoint p) {
+  const std::vector<Contour> contours = SplitContours(pts, curved);
+  if (contours.empty()) return CMathSub::PointInPolygon(pts, p);
+  bool inside = false;
+  for (const Contour& c : contours)
+    if (CMathSub::PointInPolygon(pts.subspan(c.first, c.count), p)) inside = !inside;
+  return inside;
 }

@@ -17,3 +17,8 @@ struct Contour {
 // later (the two between are connector controls). Points after the last closed
 // contour belong to none; an empty result means nothing closed.
 std::vector<Contour> SplitContours(std::span<const QPoint> pts, bool curved);
+
+// Even-odd over the closed contours of a list, each closed on itself, so that the
+// step from one contour to the next is no edge and a hole (the inside of 口) is
+// outside. A list without a closed contour is one polygon closed back to its start.
+bool PointInContours(std::span<const QPoint> pts, bool curved, QPoint p);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/Records.h"
+#include "geometry/Contours.h"
 #include "geometry/MathSub.h"
 #include "geometry/Rotation.h"
 #include "geometry/StrokePath.h"
@@ -102,16 +103,16 @@ void FloodEdgeSeeds(gdi::Dc& dc, const ObjectRecord& r, float zoom, Points p, CO
   const int d = std::clamp(ToView(dc.Surface().width() / 50, zoom), 3, 8);
   const int step = curved ? 3 : 1;
   const bool inward = (r.FlipH != 0) == (r.FlipV != 0);
-  auto fillable = [&](QPoint s) {
-    return dc.GetPixel(s.x(), s.y()) == kTransKey && CMathSub::PointInPolygon(p, s);
-  };
+  // Each contour on its own: a character's holes are outside.
+  auto inside = [&](QPoint s) { return PointInContours(p, curved, s); };
+  auto fillable = [&](QPoint s) { return dc.GetPixel(s.x(), s.y()) == kTransKey && inside(s); };
   QPoint prev(0, 0);
   for (int i = 0; i + step < n; i += step) {
     if (prev != QPoint(0, 0) && CMathSub::Trunc(CMathSub::Distance(p[i], prev)) < 3) continue;
     const QPoint a = inward ? p[i] : p[i + step];
     const QPoint b = inward ? p[i + step] : p[i];
     QPoint seed = CMathSub::OffsetFromEdge(d, a, b);
-    if (!CMathSub::PointInPolygon(p, seed)) seed = CMathSub::OffsetFromEdge(d, b, a);
+    if (!inside(seed)) seed = CMathSub::OffsetFromEdge(d, b, a);
     if (fillable(seed)) dc.FloodFill(seed.x(), seed.y(), fill);
     prev = p[i];
   }

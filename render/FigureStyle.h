@@ -37,6 +37,10 @@ void StrokeFrame(gdi::Dc& dc, const ObjectRecord& r, const RenderContext& ctx,
 // at `origin` in the target's view pixels: the figure's silhouette in the shadow colour.
 void CastFigureShadow(gdi::Dc& target, const QImage& buffer, const ObjectRecord& r,
                       const RenderContext& ctx, QPoint origin);
+// Casts the shadow of whatever `buffer` holds (a design text's glyph): every pixel that is
+// neither the transparency key nor without colour.
+void CastBufferShadow(gdi::Dc& target, const QImage& buffer, const ObjectRecord& r,
+                      const RenderContext& ctx, QPoint origin);
 // Casts an image's shadow: its four turned frame corners filled with the shadow colour,
 // for an image drawn at `at` with `size`.
 void CastImageShadow(gdi::Dc& target, const ObjectRecord& r, const RenderContext& ctx,

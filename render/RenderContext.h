@@ -7,6 +7,7 @@
 #include "render/gdi/Color.h"
 
 class Document;
+class GlyphCache;
 
 inline constexpr COLORREF kTransKey = gdi::kTransparentKey;
 inline constexpr COLORREF kWhite = 0x00FFFFFF;
@@ -23,11 +24,14 @@ struct RenderContext {
   int slide = 0;
   COLORREF frame = kWhite;
   const EditOverlay* overlay = nullptr;  // null outside the editing view
+  // Fonts for glyph outlines, kept by whoever draws often; null: each design text
+  // opens its own for the one drawing.
+  GlyphCache* glyphs = nullptr;
 
   // The editing view: the document's own zoom, current slide and frame colour.
   static RenderContext ForEditor(const Document& doc, const EditOverlay& overlay);
   // Shows, thumbnails, printing and exports: their own scale, a white frame.
-  static RenderContext Outside(int slide, float zoom) { return {zoom, slide, kWhite, nullptr}; }
+  static RenderContext Outside(int slide, float zoom) { return {zoom, slide, kWhite, nullptr, nullptr}; }
 
   // Slide units to view pixels, truncated toward zero.
   int Scale(int v) const { return static_cast<int>(static_cast<float>(v) * zoom); }

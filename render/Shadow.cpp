@@ -62,6 +62,11 @@ void CastFigureShadow(gdi::Dc& target, const QImage& buffer, const ObjectRecord&
   CastSilhouette(target, buffer, r, ctx, origin);
 }
 
+void CastBufferShadow(gdi::Dc& target, const QImage& buffer, const ObjectRecord& r,
+                      const RenderContext& ctx, QPoint origin) {
+  if (CastsShadow(r)) CastSilhouette(target, buffer, r, ctx, origin);
+}
+
 void CastImageShadow(gdi::Dc& target, const ObjectRecord& r, const RenderContext& ctx,
                      std::span<const QPoint> corners, QPoint at, QSize size) {
   if (!CastsShadow(r) || size.isEmpty()) return;

@@ -1,6 +1,5 @@
 #include "editor/factory/MakeObj.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -11,7 +10,9 @@
 #include "editor/factory/Requests.h"
 #include "geometry/DefaultOutline.h"
 #include "geometry/Rotation.h"
-#include "render/MakeFont.h"
+#include "render/CharOutline.h"
+#include "render/DesignTextFit.h"
+#include "render/glyph/GlyphCache.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ void StoreText(char* buffer, std::size_t size, QString text) {
     const bool pair = text[bad].isHighSurrogate() && bad + 1 < text.size() && text[bad + 1].isLowSurrogate();
     text.replace(bad, pair ? 2 : 1, QLatin1Char('?'));
   }
-  const QByteArray cut = TruncateCp932(bytes.value_or(QByteArray()), static_cast<qsizetype>(size) - 1);
-  std::memset(buffer, 0, size);
-  std::memcpy(buffer, cut.constData(), static_cast<std::size_t>(cut.size()));
+  StoreCp932Bytes(buffer, size, bytes.value_or(QByteArray()));
 }
 
 // The four corners, clockwise from the top left, of a w x h frame centred on c.
@@ -120,15 +119,6 @@ void FillEnds(ObjectRecord& r, const ObjDefaults& d, const ObjectShape& shape) {
   }
 }
 
-// The design text's frame is its text as measured on the screen.
-void MeasureDesignText(ObjectRecord& r, QPoint at, int dpiY) {
-  const LogFont lf = MakeFont(DecodeCp932Buffer(r.FontName, sizeof r.FontName), r.FontSize,
-                              r.FontBold, r.FontItalic, r.FontDel, r.FontUnder, 0, dpiY);
-  const QFontMetrics metrics(ToQFont(lf));
-  const QString text = DecodeCp932Buffer(r.Text, sizeof r.Text);
-  SetFrame(r, at, QSize(metrics.horizontalAdvance(text), metrics.height()));
-}
-
 }  // namespace
 
 QPoint VisibleSlideCentre(const DocHeader& h, const ViewArea& area) {
@@ -153,6 +143,14 @@ QSize FitPicture(QSize picture, QSize slide, int imageW) {
 CMakeObj::CMakeObj(EditPath& edits, FactoryDialogs dialogs, DefaultsSource defaults)
     : edits_(edits), dialogs_(std::move(dialogs)), defaults_(std::move(defaults)) {}
 
+CMakeObj::~CMakeObj() = default;
+
+GlyphCache& CMakeObj::Glyphs() {
+  if (glyphs_) return *glyphs_;
+  if (!ownGlyphs_) ownGlyphs_ = std::make_unique<GlyphCache>();
+  return *ownGlyphs_;
+}
+
 Result<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QPoint point,
                                    const ViewArea& area) {
   const ObjectRequest* req = FindRequest(request);
@@ -164,9 +162,15 @@ Result<int> CMakeObj::CreateObject(int request, const ObjectContent& content, QP
     if (!n) return Failure{};
     shape.n = *n;
   }
-  if (point == kViewCentre) point = VisibleSlideCentre(edits_.Doc().Header(), area);
   ObjectContent c = content;
   c.text = RequestText(*req, content.text);
+  if (request == request::PolygonChar) {
+    const std::optional<CharDialogValues> chosen = dialogs_.askCharacter ? dialogs_.askCharacter() : std::nullopt;
+    if (!chosen) return Failure{};
+    charChoice_ = chosen->choice;
+    c.text = chosen->text;
+  }
+  if (point == kViewCentre) point = VisibleSlideCentre(edits_.Doc().Header(), area);
   return BuildObject(shape, c, point);
 }
 
@@ -217,8 +221,10 @@ Result<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectContent&
   std::fill(std::begin(r.PointFixed), std::end(r.PointFixed), 1);
 
   if (shape.objClass == objclass::DText) {
-    MeasureDesignText(r, at, doc.Dpi().y);
+    FitDesignText(r, QSize(h.SlideW, h.SlideH), Glyphs(), doc.Dpi().y);
     r.Curve = 1;
+  } else if (shape.objClass == objclass::Figure && shape.kind == objkind::Char) {
+    if (Result<void> built = BuildCharacter(r, at); !built) return built.error();
   } else if (shape.objClass == objclass::Figure && !DefaultOutline(r, shape.variant, shape.n)) {
     return Failure{};
   }
@@ -228,4 +234,20 @@ Result<int> CMakeObj::BuildObject(const ObjectShape& shape, const ObjectContent&
     if (index && image) target.Object(*index).Picture = target.Pictures().Add(content.picture);
     return index;
   });
+}
+
+Result<void> CMakeObj::BuildCharacter(ObjectRecord& r, QPoint at) {
+  CharChoice choice = charChoice_;
+  for (;;) {
+    switch (BuildCharOutline(r, choice, at, Glyphs(), edits_.Doc().Dpi().y)) {
+      case CharOutlineStatus::Built: return {};
+      case CharOutlineStatus::NoOutline: return Failure{};
+      case CharOutlineStatus::TooManyForCurve:
+        if (!dialogs_.askYesNo || !dialogs_.askYesNo(msg::AskTooManyVertices)) return Failure{};
+        choice.curve = false;
+        break;
+      case CharOutlineStatus::TooManyForStraight:
+        return Failure{msg::CharTooComplex, QString(), MsgStyle::Info};
+    }
+  }
 }

@@ -13,10 +13,12 @@
 
 #include "base/Color.h"
 #include "base/Failure.h"
+#include "editor/factory/CharDialogValues.h"
 #include "editor/factory/ObjDefaults.h"
 #include "editor/factory/VertexCount.h"
 
 class EditPath;
+class GlyphCache;
 class Picture;
 struct DocHeader;
 
@@ -51,6 +53,10 @@ struct ObjectShape {
 struct FactoryDialogs {
   // The vertex count of a regular polygon or star; nullopt when closed without OK.
   std::function<std::optional<int>(const VertexCountAsk&)> askVertexCount;
+  // The character dialog of the polygon character; nullopt when closed without OK.
+  std::function<std::optional<CharDialogValues>()> askCharacter;
+  // A Yes/No question by message id (msg::AskTooManyVertices); true for Yes.
+  std::function<bool(int messageId)> askYesNo;
 };
 
 class CMakeObj {
@@ -59,6 +65,7 @@ class CMakeObj {
 
   explicit CMakeObj(EditPath& edits, FactoryDialogs dialogs = {},
                     DefaultsSource defaults = &ObjDefaults::FromStore);
+  ~CMakeObj();
 
   // Creates the object of creation request 0..30 at `point` (editing-view
   // pixels; kViewCentre for the centre of the slide's visible part in
@@ -71,17 +78,30 @@ class CMakeObj {
 
   // Appends one object of `shape` on the current slide at `point`
   // (editing-view pixels), every attribute from the defaults. Fails, with
-  // the table unchanged, with 30163 when the table is full, msg::None when an
+  // the table unchanged, with 30163 when the table is full, 30045 when a
+  // character's outline has too many vertices even straight, msg::None when an
   // image has no picture or no size, or the outline cannot be built.
   Result<int> BuildObject(const ObjectShape& shape, const ObjectContent& content, QPoint point);
+
+  // The fonts character outlines and design text frames are measured with; the
+  // factory opens its own when none is given.
+  void SetGlyphs(GlyphCache* glyphs) { glyphs_ = glyphs; }
+  // The font choices a polygon character is built with (the dialog sets them).
+  void SetCharChoice(const CharChoice& choice) { charChoice_ = choice; }
 
  private:
   std::optional<int> AskVertexCount(bool star);
   void ClearSelection();
+  GlyphCache& Glyphs();
+  // The outline of the character in r.Text; fails as BuildObject does.
+  Result<void> BuildCharacter(ObjectRecord& r, QPoint at);
 
   EditPath& edits_;
   FactoryDialogs dialogs_;
   DefaultsSource defaults_;
+  CharChoice charChoice_;
+  GlyphCache* glyphs_ = nullptr;
+  std::unique_ptr<GlyphCache> ownGlyphs_;
 };
 
 // The centre of the visible part of the slide, in editing-view pixels.

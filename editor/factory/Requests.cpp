@@ -51,7 +51,3 @@ static_assert(std::size(kRequests) == kRequestCount);
 const ObjectRequest* FindRequest(int request) {
   return request >= 0 && request < kRequestCount ? &kRequests[request] : nullptr;
 }
-
-bool RequestOffered(int request) {
-  return FindRequest(request) && request != request::DesignText && request != request::PolygonChar;
-}

@@ -35,7 +35,3 @@ struct ObjectRequest {
 
 // nullptr outside 0 .. kRequestCount - 1.
 const ObjectRequest* FindRequest(int request);
-
-// Whether the request can be offered to the user: the polygon character has
-// no character outline yet and design text is not drawn yet.
-bool RequestOffered(int request);

@@ -22,6 +22,13 @@ namespace {
 
 class InsertMenuTest : public ::testing::Test {
  protected:
+  static FactoryDialogs Dialogs() {
+    FactoryDialogs d;
+    d.askVertexCount = [](const VertexCountAsk&) { return std::optional<int>(7); };
+    d.askCharacter = [] { return std::optional<CharDialogValues>({"A", CharChoice{"IPAPGothic", false, false, false}}); };
+    return d;
+  }
+
   void SetUp() override {
     support::ClearSettings();
     view.resize(640, 480);
@@ -56,7 +63,7 @@ class InsertMenuTest : public ::testing::Test {
   QString picturePath;
   int changed = 0;
   InsertTarget target{file, view, commands, [this](QWidget*) { return picturePath; },
-                      FactoryDialogs{[](const VertexCountAsk&) { return std::optional<int>(7); }},
+                      Dialogs(),
                       [this] { ++changed; }, nullptr};
   QMenuBar bar;
   QMenu* menu = nullptr;
@@ -72,10 +79,10 @@ TEST_F(InsertMenuTest, OffersTheGalleryItemsThatWorkByTheirNames) {
     items += a->menu()->actions().size();
   }
   EXPECT_EQ(groups, QString::fromUtf8("線,平面図形,立体図形,吹き出し,その他").split(','));
-  EXPECT_EQ(items, 29);  // not the design text nor the polygon character yet
+  EXPECT_EQ(items, 31);
   QStringList others;
   for (QAction* a : menu->actions()[4]->menu()->actions()) others << a->text();
-  EXPECT_EQ(others, QString::fromUtf8("テキスト,イメージ").split(','));
+  EXPECT_EQ(others, QString::fromUtf8("テキスト,イメージ,デザインテキスト,ポリゴン文字").split(','));
   EXPECT_NE(Item(QString::fromUtf8("吹き出し(単純雲形)")), nullptr);
 }
 

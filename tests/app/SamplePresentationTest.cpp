@@ -40,9 +40,11 @@ TEST_F(SamplePresentationTest, ShowsEveryFigureKindOnSeveralSlides) {
     slides.insert(doc.Object(i).Slide);
   }
   using namespace objkind;
-  EXPECT_EQ(kinds, (std::set<int>{Line, Polygon, RoundRect, Ellipse, Star, Job, Memo, Arrow, CurveLArrow,
+  EXPECT_EQ(kinds, (std::set<int>{Line, Polygon, Char, RoundRect, Ellipse, Star, Job, Memo, Arrow, CurveLArrow,
                                   CurveArrow, Cylinder, Cube, Button, Pyramid, SlipRect, SlipRound,
                                   SlipCloud, SlipSCloud}));
+  EXPECT_GE(Count([](const ObjectRecord& r) { return r.ObjClass == objclass::DText; }), 1);
+  EXPECT_GE(Count([](const ObjectRecord& r) { return r.CharaText[0] != '\0'; }), 1);
   EXPECT_EQ(static_cast<int>(slides.size()), h.SlideCount);  // no empty slide
   std::set<int> transitions(h.Transition, h.Transition + h.SlideCount);
   EXPECT_EQ(static_cast<int>(transitions.size()), h.SlideCount);

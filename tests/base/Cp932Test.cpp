@@ -67,6 +67,11 @@ TEST(Cp932, StoresIntoAFixedBufferWithItsTerminator) {
   EXPECT_FALSE(StoreCp932(buf, sizeof buf, QString::fromUtf8("😀")));
   EXPECT_EQ(QByteArray(buf, sizeof buf), QByteArray("\x83\x40\x83\x40\0\0", 6));
 
+  // Bytes already encoded are cut the same way, and what was there before is cleared.
+  std::memset(buf, 'x', sizeof buf);
+  StoreCp932Bytes(buf, sizeof buf, QByteArray("ab\x83\x40\x83\x40", 6));
+  EXPECT_EQ(QByteArray(buf, sizeof buf), QByteArray("ab\x83\x40\0\0", 6));
+
   const char unterminated[3] = {'a', 'b', 'c'};
   EXPECT_EQ(DecodeCp932Buffer(unterminated, 3), QString("abc"));
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
+#include <cstring>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 
@@ -14,6 +15,7 @@
 #include "base/MessageIds.h"
 #include "core/Document.h"
 #include "export/PdfInfo.h"
+#include "render/SlideRenderer.h"
 #include "tests/core/DocFixtures.h"
 
 namespace {
@@ -158,11 +160,32 @@ TEST_F(PdfExportTest, ALongPathIsTakenWhole) {
 
 TEST_F(PdfExportTest, PagesDrawnOnEveryCoreGiveTheSerialFile) {
   exportfixtures::Slides(doc, 9, QSize(400, 300));
-  // Text and a picture too: the parts of a slide that use fonts and shared pictures.
+  // Text, design text and a picture too: the parts of a slide that use fonts,
+  // glyph outlines and shared pictures.
   ObjectRecord text = renderfixtures::Box(QRect(200, 150, 180, 100), 0xF0E0D0, 0x202020, 4);
   text.FontSize = 14;
   StoreCp932(text.Text, sizeof text.Text, QString::fromUtf8("並列でも同じ"));
   ASSERT_TRUE(doc.AddObject(text));
+  ObjectRecord design{};
+  design.ObjClass = objclass::DText;
+  design.ObjKind = objkind::DText;
+  design.Slide = 5;
+  StoreCp932(design.Text, sizeof design.Text, QString::fromUtf8("飾り文字"));
+  std::strcpy(design.FontName, "IPAPGothic");
+  design.FontSize = 40;
+  design.CenterX = 200;
+  design.CenterY = 150;
+  design.refMen = 0x2040C0;
+  design.refLine = design.refKage = kNoColor;
+  design.GradePattern = -1;
+  design.Futosa = 1;
+  design.PointNum = 4;
+  ASSERT_TRUE(doc.AddObject(design));
+  const QImage drawn = RenderSlideImage(doc, 5, 1.0f);
+  int inked = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) inked += drawn.pixel(x, y) == qRgb(0xC0, 0x40, 0x20);
+  ASSERT_GT(inked, 100);  // the design text is drawn
   fixtures::AddImage(doc, support::EncodeImage(support::PatternImage(64, 48), "jpeg"), 7);
   const auto bytes = [&](const QString& name, int workers) {
     PdfExportRequest request = Request(AllOf(9), name);

@@ -1,9 +1,10 @@
-// A document and a factory whose vertex-count dialog answers as the test says.
+// A document and a factory whose dialogs (vertex count, character, Yes/No) answer as the test says.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
@@ -44,9 +45,17 @@ class FactoryTest : public ::testing::Test {
   MessageRecorder messages;
   std::optional<int> vertexAnswer;
   std::optional<VertexCountAsk> asked;
+  std::optional<CharDialogValues> charAnswer = CharDialogValues{"A", {"IPAPGothic", false, false, false}};
+  bool yesAnswer = false;
+  std::vector<int> questions;  // Yes/No message ids asked
   CMakeObj factory{edits, FactoryDialogs{[this](const VertexCountAsk& ask) {
-                     asked = ask;
-                     return vertexAnswer;
-                   }}};
+                                           asked = ask;
+                                           return vertexAnswer;
+                                         },
+                                         [this] { return charAnswer; },
+                                         [this](int id) {
+                                           questions.push_back(id);
+                                           return yesAnswer;
+                                         }}};
   ViewArea area{QPoint(0, 0), QSize(800, 600)};
 };

@@ -234,13 +234,7 @@ TEST_F(FactoryTest, EveryRequestBuildsItsKindAndIsTheOnlySelection) {
   for (int request = 0; request < kRequestCount; ++request) {
     const ObjectRequest& req = *FindRequest(request);
     const ObjectContent content = request == request::Picture ? PictureContent({20, 20}) : ObjectContent{};
-    const int before = doc.ObjCount();
     const std::optional<int> i = Create(request, content);
-    if (request == request::PolygonChar) {  // no character outline yet: nothing half-made
-      EXPECT_EQ(i, std::nullopt);
-      EXPECT_EQ(doc.ObjCount(), before);
-      continue;
-    }
     ASSERT_TRUE(i) << "request " << request;
     const ObjectRecord& r = doc.Object(*i);
     EXPECT_EQ(r.ObjClass, req.objClass) << "request " << request;
@@ -248,9 +242,6 @@ TEST_F(FactoryTest, EveryRequestBuildsItsKindAndIsTheOnlySelection) {
     EXPECT_GE(r.PointNum, 3) << "request " << request;
     for (int k = 0; k < doc.ObjCount(); ++k) EXPECT_EQ(doc.View(k).Selected, k == *i ? 1 : 0);
   }
-  EXPECT_FALSE(RequestOffered(request::PolygonChar));
-  EXPECT_FALSE(RequestOffered(request::DesignText));
-  EXPECT_TRUE(RequestOffered(request::Picture));
 }
 
 TEST_F(FactoryTest, StarsAndPolygonsAskForTheirVertexCount) {
@@ -298,6 +289,46 @@ TEST_F(FactoryTest, CreatingClearsTheSelectionEvenWhenCancelled) {
   EXPECT_EQ(Create(12), std::nullopt);
   EXPECT_EQ(doc.View(0).Selected, 0);
   EXPECT_EQ(doc.View(1).Selected, 0);
+}
+
+TEST_F(FactoryTest, APolygonCharacterIsTheOutlineOfTheFirstTypedCharacter) {
+  charAnswer = CharDialogValues{"AB", {"IPAPGothic", false, false, false}};
+  const int ab = *Create(request::PolygonChar, {}, {400, 300});
+  charAnswer->text = "A";
+  const int a = *Create(request::PolygonChar, {}, {400, 300});
+  const ObjectRecord& r = doc.Object(ab);
+  EXPECT_EQ(r.ObjKind, objkind::Char);
+  EXPECT_EQ(r.Text[0], '\0');
+  EXPECT_EQ(QPoint(r.CenterX, r.CenterY), QPoint(400, 300));
+  EXPECT_EQ(r.Curve, 0);
+  ASSERT_EQ(r.PointNum, doc.Object(a).PointNum);
+  EXPECT_EQ(std::memcmp(r.Points, doc.Object(a).Points, sizeof r.Points), 0);
+  EXPECT_TRUE(questions.empty() && messages.Ids().empty());
+
+  // No character, a space or a closed dialog: nothing is created and nothing said.
+  const int count = doc.ObjCount();
+  for (const std::optional<CharDialogValues>& answer :
+       {std::optional<CharDialogValues>{}, std::optional<CharDialogValues>{CharDialogValues{" ", {}}}}) {
+    charAnswer = answer;
+    EXPECT_EQ(Create(request::PolygonChar), std::nullopt);
+  }
+  EXPECT_EQ(doc.ObjCount(), count);
+  EXPECT_TRUE(messages.Ids().empty() && questions.empty());
+}
+
+TEST_F(FactoryTest, ACurvedOutlineTooLongAsksToGoStraight) {
+  charAnswer = CharDialogValues{QString::fromUtf8("漢"), {"IPAPGothic", false, false, true}};  // 222 points curved
+  const int count = doc.ObjCount();
+  EXPECT_EQ(Create(request::PolygonChar), std::nullopt);
+  EXPECT_EQ(questions, std::vector<int>{30034});
+  EXPECT_EQ(doc.ObjCount(), count);
+
+  yesAnswer = true;
+  const ObjectRecord& r = doc.Object(*Create(request::PolygonChar));
+  EXPECT_EQ(r.Curve, 0);
+  EXPECT_EQ(r.PointNum, 74);  // its anchors
+  EXPECT_EQ(questions.size(), 2u);
+  EXPECT_TRUE(messages.Ids().empty());
 }
 
 }  // namespace

@@ -27,3 +27,19 @@ TEST(Contours, CurvedListClosesOnlyOnAnchorsAndSkipsTheConnector) {
   // Read as a straight list the same points close at vertex 4 instead.
   EXPECT_EQ(SplitContours(pts, false).front(), (Contour{0, 5}));
 }
+
+TEST(Contours, AHoleIsOutsideAndTheStepBetweenContoursIsNoEdge) {
+  // A 100 x 100 square with a 40 x 40 hole, closed as a character's straight list.
+  const std::vector<QPoint> pts = {{0, 0},   {100, 0},  {100, 100}, {0, 100}, {0, 0},
+                                   {30, 30}, {30, 70},  {70, 70},   {70, 30}, {30, 30}};
+  struct Case {
+    QPoint p;
+    bool inside;
+  } cases[] = {{{10, 50}, true}, {{50, 50}, false}, {{90, 50}, true}, {{50, 15}, true},
+               {{20, 25}, true},  // beside the step from (0, 0) to (30, 30), which a single polygon would cross
+               {{150, 50}, false}};
+  for (const Case& c : cases) EXPECT_EQ(PointInContours(pts, false, c.p), c.inside) << c.p.x() << "," << c.p.y();
+  // Without a closed contour the list is one polygon.
+  const std::vector<QPoint> square = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
+  EXPECT_TRUE(PointInContours(square, false, {50, 50}));
+}
