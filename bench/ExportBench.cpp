@@ -38,7 +38,7 @@ constexpr int kFiguresPerSlide = 20;
 std::vector<int> FigureRequests() {
   std::vector<int> requests;
   for (int r = 0; r < request::TextBox; ++r)
-    if (RequestOffered(r) && FindRequest(r)->ask == AskCount::No) requests.push_back(r);
+    if (FindRequest(r)->ask == AskCount::No) requests.push_back(r);
   return requests;
 }
 
