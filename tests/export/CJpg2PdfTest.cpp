@@ -37,36 +37,37 @@ QByteArray Tail(const char* transform, std::initializer_list<const char*> xref) 
   return tail;
 }
 
-TEST(CJpg2Pdf, WritesTheRgbPageByteForByte) {
-  const QByteArray expected =
-      Head("/MediaBox [ 0 0 3 2 ]") +
-      Lines({"4 0 obj", "<<", "/Type /XObject", "/Subtype /Image", "/Name /Im0", "/Width 3", "/Height 2",
-             "/BitsPerComponent 8", "/Filter [/DCTDecode]", "/ColorSpace /DeviceRGB", "/Length 29 >>",
-             "stream"}) +
-      kRgbJpeg +
-      Tail("3 0 0 2 0 0 cm",
-           {"0000000009 00000 n ", "0000000058 00000 n ", "0000000117 00000 n ", "0000000271 00000 n ",
-            "0000000474 00000 n ", "0000000553 00000 n ", "trailer", "<<", "/Size 7", "/Root 1 0 R", ">>",
-            "startxref", "571", "%%EOF"});
-  const std::optional<QByteArray> pdf = CJpg2Pdf::Make(kRgbJpeg);
-  ASSERT_TRUE(pdf);
-  EXPECT_EQ(*pdf, expected);
-}
-
-TEST(CJpg2Pdf, WritesTheCmykPageWithInvertedInks) {
-  const QByteArray expected =
-      Head("/MediaBox [ 0 0 3 2 ]") +
-      Lines({"4 0 obj", "<<", "/Type /XObject", "/Subtype /Image", "/Name /Im0", "/Width 3", "/Height 2",
-             "/BitsPerComponent 8", "/Filter [/DCTDecode]", "/ColorSpace /DeviceCMYK",
-             "/Decode[1 0 1 0 1 0 1 0]", "/Length 26 >>", "stream"}) +
-      kCmykJpeg +
-      Tail("3 0 0 2 0 0 cm",
-           {"0000000009 00000 n ", "0000000058 00000 n ", "0000000117 00000 n ", "0000000271 00000 n ",
-            "0000000497 00000 n ", "0000000576 00000 n ", "trailer", "<<", "/Size 7", "/Root 1 0 R", ">>",
-            "startxref", "594", "%%EOF"});
-  const std::optional<QByteArray> pdf = CJpg2Pdf::Make(kCmykJpeg);
-  ASSERT_TRUE(pdf);
-  EXPECT_EQ(*pdf, expected);
+// The golden files: everything but the image's colour lines, the JPEG bytes
+// and the offsets after them is the same for both.
+TEST(CJpg2Pdf, WritesThePageByteForByte) {
+  const struct {
+    const char* name;
+    QByteArray jpeg;
+    std::initializer_list<const char*> colourAndLength;
+    const char* offset5;
+    const char* offset6;
+    const char* xref;
+  } cases[] = {
+      {"RGB", kRgbJpeg, {"/ColorSpace /DeviceRGB", "/Length 29 >>"}, "0000000474 00000 n ",
+       "0000000553 00000 n ", "571"},
+      {"CMYK, inks inverted", kCmykJpeg,
+       {"/ColorSpace /DeviceCMYK", "/Decode[1 0 1 0 1 0 1 0]", "/Length 26 >>"}, "0000000497 00000 n ",
+       "0000000576 00000 n ", "594"},
+  };
+  for (const auto& c : cases) {
+    const QByteArray expected =
+        Head("/MediaBox [ 0 0 3 2 ]") +
+        Lines({"4 0 obj", "<<", "/Type /XObject", "/Subtype /Image", "/Name /Im0", "/Width 3", "/Height 2",
+               "/BitsPerComponent 8", "/Filter [/DCTDecode]"}) +
+        Lines(c.colourAndLength) + Lines({"stream"}) + c.jpeg +
+        Tail("3 0 0 2 0 0 cm",
+             {"0000000009 00000 n ", "0000000058 00000 n ", "0000000117 00000 n ", "0000000271 00000 n ",
+              c.offset5, c.offset6, "trailer", "<<", "/Size 7", "/Root 1 0 R", ">>", "startxref", c.xref,
+              "%%EOF"});
+    const std::optional<QByteArray> pdf = CJpg2Pdf::Make(c.jpeg);
+    ASSERT_TRUE(pdf) << c.name;
+    EXPECT_EQ(*pdf, expected) << c.name;
+  }
 }
 
 TEST(CJpg2Pdf, AZoomedSlideKeepsItsPageSize) {
