@@ -10,6 +10,7 @@
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
+#include "app/ShowSet.h"
 #include "app/ShowCommands.h"
 #include "app/ViewStatusBar.h"
 #include "base/MessageSink.h"
@@ -71,6 +72,8 @@ void MainWindow::RegisterCommands() {
   commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
                  [this] { return doc_.Data().Header().CurSlide > 0; }});
   RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
+  commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
+                 [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
@@ -93,7 +96,7 @@ void MainWindow::BuildMenus() {
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
-          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE});
+          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_SHOW_SETTEI});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.

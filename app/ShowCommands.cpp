@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "base/MessageSink.h"
+#include "base/Settings.h"
 #include "core/Document.h"
 #include "core/Records.h"
 #include "editor/CommandRegistry.h"
 #include "render/SlideRenderer.h"
+#include "render/gdi/Color.h"
 #include "render/gdi/Dc.h"
 #include "show/ShowDlg.h"
 #include "show/SlideSource.h"
@@ -51,9 +53,16 @@ ShowSettings ShowSettingsFromHeader(const DocHeader& header) {
   return s;
 }
 
+QColor ShowPenColour() {
+  const COLORREF c = GetColor("Last", "refPointer", kDefaultPenColour);
+  return gdi::ToQColor(c < 0 ? kDefaultPenColour : c);
+}
+
 void RunDocumentShow(const Document& doc, ShowMode mode, QWidget* owner) {
   DocumentSlides slides(doc);
-  const Result<void> shown = RunShow(ShowSettingsFromHeader(doc.Header()), mode, slides, owner);
+  ShowSettings settings = ShowSettingsFromHeader(doc.Header());
+  settings.penColour = ShowPenColour();
+  const Result<void> shown = RunShow(settings, mode, slides, owner);
   if (!shown) ShowFailure(shown.error(), owner);
 }
 

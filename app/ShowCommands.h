@@ -16,6 +16,9 @@ inline constexpr int ID_HONBAN_MODE = 546;
 inline constexpr int ID_DURING_MODE = 578;
 
 ShowSettings ShowSettingsFromHeader(const DocHeader& header);
+// The pen colour of a show, "Last"/"refPointer" (RGB(255,130,0) unless chosen).
+inline constexpr int kDefaultPenColour = 33535;
+QColor ShowPenColour();
 
 // Runs a show of `doc` modally (on the screen of `owner` when given); a show
 // that cannot start says why.

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "base/Cp932.h"
-#include "base/MulDiv.h"
+#include "show/ShowFont.h"
 
 std::vector<QString> ClosingLines(const QByteArray& endText) {
   const QString text = DecodeCp932Buffer(endText.constData(), static_cast<size_t>(endText.size()));
@@ -28,15 +28,7 @@ std::vector<ClosingBand> ClosingLayout(const std::vector<QString>& lines, QSize 
   return bands;
 }
 
-// 38 points bold on the show's 96-dpi screen, drawn without antialiasing as
-// all of the program's text is.
-QFont ClosingFont() {
-  QFont font(QString::fromUtf8("ＭＳ Ｐゴシック"));
-  font.setPixelSize(MulDiv(38, 96, 72));
-  font.setWeight(QFont::Bold);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
+QFont ClosingFont() { return ShowFont(38); }
 
 void DrawClosingMessage(QPainter& painter, QSize screen, const QByteArray& endText) {
   const std::vector<QString> lines = ClosingLines(endText);

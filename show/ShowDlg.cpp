@@ -1,5 +1,7 @@
 #include "show/ShowDlg.h"
 
+#include <QColorDialog>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,8 +9,11 @@
 #include <QScreen>
 
 #include "base/MessageIds.h"
-#include "show/ClosingScreen.h"
+#include "show/MesDlg.h"
+#include "show/ShowKeyMap.h"
 #include "show/ShowTime.h"
+#include "show/ShowTooltip.h"
+#include "show/TimeDlg.h"
 
 namespace {
 
@@ -19,6 +24,12 @@ Base& OwnOr(Base* given, std::unique_ptr<Base>& own) {
   return *own;
 }
 
+std::optional<QColor> StandardColourDialog(QColor current, QWidget* owner) {
+  const QColor chosen = QColorDialog::getColor(current, owner);
+  if (!chosen.isValid()) return std::nullopt;
+  return chosen;
+}
+
 }  // namespace
 
 CShowDlg::CShowDlg(ShowSettings settings, ShowMode mode, SlideSource& slides, QWidget* parent,
@@ -26,12 +37,15 @@ CShowDlg::CShowDlg(ShowSettings settings, ShowMode mode, SlideSource& slides, QW
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       time_(OwnOr<QtShowTime>(time, ownTime_)),
       bells_(OwnOr<QtBellPlayer>(bells, ownBells_)),
-      engine_(std::move(settings), mode, slides, *this, time_) {
+      engine_(std::move(settings), mode, slides, *this, time_),
+      tooltip_(std::make_unique<ShowTooltip>(this, time_)),
+      colourDialog_(StandardColourDialog) {
   // Every paint covers the whole window itself; transition frames rely on
   // the old pixels staying where they are.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
 }
 
 CShowDlg::~CShowDlg() {
@@ -45,62 +59,128 @@ Result<void> CShowDlg::Start(QRect screen) {
     case ShowEngine::Prepared::OutOfMemory: return Failure{msg::NoMemory};
     case ShowEngine::Prepared::Ready: break;
   }
-  bellPicture_ = BellPicture();
+  std::optional<ShowBitmaps> bitmaps = LoadShowBitmaps();
+  if (!bitmaps) return Failure{msg::NoMemory};
+  if (engine_.ClockShown()) clock_ = std::make_unique<CTimeDlg>(engine_, bitmaps->clockDigits, this);
+  OverlayView& view = *this;
+  overlay_ = std::make_unique<ShowOverlay>(engine_, std::move(*bitmaps), view, time_);
+  if (!overlay_->Start()) return Failure{msg::NoMemory};
   // Without a window manager showFullScreen alone keeps the natural size.
   setGeometry(screen);
   showFullScreen();
+  overlay_->SetCursor(QCursor::pos() - screen.topLeft());
+  if (clock_) {
+    clock_->Place(screen);
+    clock_->show();
+  }
   engine_.Begin();
   return {};
 }
 
-void CShowDlg::paintEvent(QPaintEvent*) {
+void CShowDlg::paintEvent(QPaintEvent* event) {
+  if (!overlay_) return;
   QPainter painter(this);
-  const QSize screen = engine_.Screen();
-  if (engine_.ClearBackground()) painter.fillRect(QRect(QPoint(0, 0), screen), Qt::black);
-  if (!engine_.AtClosingScreen())
-    painter.drawImage(engine_.Fit().offset, engine_.CurrentImage());
-  else if (engine_.ClosingMessageShown())
-    DrawClosingMessage(painter, screen, engine_.Settings().endText);
-  if (engine_.BellPictureVisible() && !bellPicture_.isNull())
-    painter.drawImage(BellPicturePosition(screen.height()), bellPicture_);
+  painter.drawImage(event->rect(), overlay_->Screen(), event->rect());
 }
 
 void CShowDlg::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: engine_.Next(); break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Backspace: engine_.Previous(); break;
-    case Qt::Key_Escape: EndShow(); break;
-    default: QDialog::keyPressEvent(event);
+  const bool player = engine_.Settings().player;
+  const int command = ShowCommandForKey(event->key(), event->modifiers(), player);
+  if (command == 0 || !overlay_) {
+    QDialog::keyPressEvent(event);
+    return;
   }
+  overlay_->Act(ShowActionForCommand(command, player));
 }
 
 void CShowDlg::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) engine_.Next();
+  if (overlay_) overlay_->Press(event->button(), event->position().toPoint());
+}
+
+void CShowDlg::mouseReleaseEvent(QMouseEvent* event) {
+  if (overlay_) overlay_->Release(event->button(), event->position().toPoint());
+}
+
+void CShowDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (overlay_) overlay_->DoubleClick(event->button(), event->position().toPoint());
+}
+
+void CShowDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (overlay_) overlay_->Move(event->position().toPoint(), event->buttons());
+}
+
+// One size per notch of 120, however finely the wheel reports it.
+void CShowDlg::wheelEvent(QWheelEvent* event) {
+  if (!overlay_) return;
+  wheel_ += event->angleDelta().y();
+  while (wheel_ >= 120 || wheel_ <= -120) {
+    const int step = wheel_ > 0 ? 120 : -120;
+    overlay_->Wheel(step);
+    wheel_ -= step;
+  }
 }
 
 void CShowDlg::reject() { EndShow(); }
 
+// The engine needs its frames on the screen before it goes on.
 void CShowDlg::Repaint() {
-  if (isVisible()) repaint();
+  if (!overlay_) return;
+  paintNow_ = true;
+  overlay_->RepaintAll(engine_.ClearBackground());
+  paintNow_ = false;
+  if (clock_ && clock_->isVisible()) clock_->Refresh();
 }
 
 void CShowDlg::RepaintBell() {
-  if (isVisible()) update(QRect(BellPicturePosition(engine_.Screen().height()), kBellPictureSize));
+  if (overlay_) overlay_->RepaintArea(QRect(BellPicturePosition(engine_.Screen().height()), kBellPictureSize));
 }
 
 void CShowDlg::PlayBellSound(int bell) { bells_.Play(bell); }
 
 // The results graph is not there yet: the show ends where it would open.
-void CShowDlg::OpenResults(const std::vector<int>&) { EndShow(); }
+void CShowDlg::OpenResults(const std::vector<int>&) {
+  if (clock_) clock_->hide();
+  SetCursorHidden(false);
+  EndShow();
+}
+
+void CShowDlg::RefreshClock() {
+  if (clock_) clock_->Refresh();
+}
+
+void CShowDlg::Flush(QRect rect) {
+  if (!isVisible() || rect.isEmpty()) return;
+  if (paintNow_)
+    repaint(rect);
+  else
+    update(rect);
+}
+
+void CShowDlg::Tooltip(const QString& text) {
+  tooltip_->SetText(text, mapToGlobal(overlay_->Cursor()), geometry());
+}
+
+void CShowDlg::SetCursorHidden(bool hidden) {
+  if (hidden)
+    setCursor(Qt::BlankCursor);
+  else
+    unsetCursor();
+}
+
+std::optional<QColor> CShowDlg::ChooseColour(QColor current) { return colourDialog_(current, this); }
+
+void CShowDlg::OpenGuide() {
+  CMesDlg guide(engine_.Settings().player, time_, this);
+  guide.Run(mapToGlobal(overlay_->Cursor()), geometry());
+}
 
 void CShowDlg::EndShow() {
   engine_.Stop();
+  tooltip_->SetText(QString(), QPoint(), QRect());
+  if (clock_) {
+    clock_->SavePosition();
+    clock_->hide();
+  }
   done(QDialog::Accepted);
 }
 

@@ -1,21 +1,29 @@
 // The full-screen show window: turns keys, clicks and timer ticks into
-// engine calls and paints what the engine holds.
+// engine and overlay calls, and shows the overlay's picture of the screen.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "base/Failure.h"
 #include "show/Bells.h"
 #include "show/ShowEngine.h"
+#include "show/ShowOverlay.h"
 
+class CTimeDlg;
 class ShowTime;
+class ShowTooltip;
 class SlideSource;
 
-class CShowDlg : public QDialog, private ShowView {
+class CShowDlg : public QDialog, private ShowView, private OverlayView {
   Q_OBJECT
 
  public:
+  // The pen colour dialog, replaceable in tests; nothing when cancelled.
+  using ColourDialog = std::function<std::optional<QColor>(QColor current, QWidget* owner)>;
+
   // `time` and `bells` default to the real clock and sounds.
   CShowDlg(ShowSettings settings, ShowMode mode, SlideSource& slides, QWidget* parent = nullptr,
            ShowTime* time = nullptr, BellPlayer* bells = nullptr);
@@ -26,26 +34,48 @@ class CShowDlg : public QDialog, private ShowView {
   // pictures could not be had.
   Result<void> Start(QRect screen);
   ShowEngine& Engine() { return engine_; }
+  ShowOverlay& Overlay() { return *overlay_; }
+  // The rehearsal clock; null when the mode shows none, and in the player.
+  CTimeDlg* Clock() const { return clock_.get(); }
+  const ShowTooltip& Tooltip() const { return *tooltip_; }
+  void SetColourDialog(ColourDialog dialog) { colourDialog_ = std::move(dialog); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void reject() override;
 
  private:
+  // ShowView
   void Repaint() override;
   void RepaintBell() override;
   void PlayBellSound(int bell) override;
   void OpenResults(const std::vector<int>& times) override;
-  void EndShow();
+  void RefreshClock() override;
+  // OverlayView
+  void Flush(QRect rect) override;
+  void Tooltip(const QString& text) override;
+  void SetCursorHidden(bool hidden) override;
+  std::optional<QColor> ChooseColour(QColor current) override;
+  void OpenGuide() override;
+  void EndShow() override;
 
   std::unique_ptr<ShowTime> ownTime_;
   std::unique_ptr<BellPlayer> ownBells_;
   ShowTime& time_;
   BellPlayer& bells_;
   ShowEngine engine_;
-  QImage bellPicture_;
+  std::unique_ptr<ShowOverlay> overlay_;
+  std::unique_ptr<CTimeDlg> clock_;
+  std::unique_ptr<ShowTooltip> tooltip_;
+  ColourDialog colourDialog_;
+  bool paintNow_ = false;
+  int wheel_ = 0;  // wheel angle not yet turned into steps
 };
 
 // Runs a show modally on the screen of `parent` (else the primary screen) and

@@ -60,6 +60,18 @@ void ShowEngine::Begin() {
 
 void ShowEngine::Stop() { time_.StopSeconds(); }
 
+void ShowEngine::Pause() {
+  if (paused_ || !time_.Running()) return;
+  time_.StopSeconds();
+  paused_ = true;
+}
+
+void ShowEngine::Resume() {
+  if (!paused_) return;
+  paused_ = false;
+  time_.StartSeconds([this] { Tick(); });
+}
+
 bool ShowEngine::ClosingMessageShown() const {
   return settings_.player || mode_ == ShowMode::Production ||
          mode_ == ShowMode::ProductionFromCurrent || mode_ == ShowMode::RehearsalAuto;
@@ -118,6 +130,7 @@ void ShowEngine::Tick() {
   if (mode_ == ShowMode::RehearsalMeasure && index_ < count_) ++times_[static_cast<size_t>(index_)];
   if (AutoSwitching()) AutoSwitch();
   if (!settings_.player && mode_ == ShowMode::RehearsalAuto) RingBells();
+  view_.RefreshClock();
 }
 
 void ShowEngine::AutoSwitch() {

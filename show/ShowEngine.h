@@ -25,6 +25,8 @@ class ShowView {
   virtual void PlayBellSound(int bell) = 0;
   // The measured or stored times go to the results graph; the show then ends.
   virtual void OpenResults(const std::vector<int>& times) = 0;
+  // A second has passed: the clock shows the new time.
+  virtual void RefreshClock() {}
 };
 
 class ShowEngine : private TransitionScreen {
@@ -45,6 +47,10 @@ class ShowEngine : private TransitionScreen {
   void GoTo(int index);
   void Tick();  // every second
   void Stop();
+  // The clock window's pause: no seconds pass, so nothing switches or rings.
+  void Pause();
+  void Resume();
+  bool Paused() const { return paused_; }
 
   ShowMode Mode() const { return mode_; }
   int Count() const { return count_; }
@@ -90,4 +96,5 @@ class ShowEngine : private TransitionScreen {
   int elapsed_ = 0;
   std::array<BellState, 2> bells_{};
   bool clockShown_ = false;
+  bool paused_ = false;
 };

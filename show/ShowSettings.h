@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QSize>
 #include <vector>
 
@@ -44,6 +45,7 @@ struct ShowSettings {
   int repeatOnce = 1;  // 1 = stop at the closing screen
   int showClock = 0;
   int noEnlarge = 0;
+  QColor penColour{255, 130, 0};  // "Last"/"refPointer" in Tessaly; fixed in the player
   bool player = false;      // the player: image of the screen size, no modes
   bool autoSwitch = false;  // the player's automatic switching
 };

@@ -15,8 +15,8 @@ class SilentBells : public BellPlayer {
   std::vector<int> played;
 };
 
-void Key(QWidget& w, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+void Key(QWidget& w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
   QApplication::sendEvent(&w, &press);
 }
 
@@ -44,14 +44,19 @@ TEST(CShowDlgTest, KeysAndClicksMoveAndEscapeEnds) {
   CShowDlg dlg(Settings(3), ShowMode::Production, slides, nullptr, &time, &bells);
   ASSERT_TRUE(dlg.Start(QRect(0, 0, 200, 160)));
   EXPECT_EQ(dlg.geometry(), QRect(0, 0, 200, 160));
+  const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
   const struct {
     int key;
+    Qt::KeyboardModifiers modifiers;
     int index;
-  } steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Space, 3}, {Qt::Key_Left, 2},
-               {Qt::Key_Up, 1},    {Qt::Key_Backspace, 0}, {Qt::Key_Return, 1},
-               {Qt::Key_Enter, 2}};
+  } steps[] = {{Qt::Key_Right, {}, 1},  {Qt::Key_N, {}, 2},         {Qt::Key_N, {}, 3},
+               {Qt::Key_N, {}, 3},      // nothing after the closing screen
+               {Qt::Key_P, {}, 2},      {Qt::Key_Left, {}, 1},       {Qt::Key_N, shift, 0},
+               {Qt::Key_P, shift, 1},   {Qt::Key_Down, {}, 1},       // pointer keys without a pointer
+               {Qt::Key_Up, {}, 1},     {Qt::Key_Backspace, {}, 0},  {Qt::Key_Space, {}, 1},
+               {Qt::Key_Return, {}, 2}, {Qt::Key_Left, {}, 1},       {Qt::Key_Enter, {}, 2}};
   for (const auto& step : steps) {
-    Key(dlg, step.key);
+    Key(dlg, step.key, step.modifiers);
     EXPECT_EQ(dlg.Engine().Index(), step.index) << step.key;
   }
   Click(dlg);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "show/Bells.h"
@@ -40,11 +41,37 @@ class StepTime : public ShowTime {
   void Fire(int seconds = 1) {
     for (int i = 0; i < seconds && running_; ++i) tick_();
   }
+  int Once(int ms, std::function<void()> fire) override {
+    once_[++lastId_] = {now_ + ms, std::move(fire)};
+    return lastId_;
+  }
+  void Cancel(int id) override { once_.erase(id); }
+  qint64 NowMs() const override { return now_; }
+  // Moves the clock on, firing the one-shot timers that fall due in order.
+  void Advance(qint64 ms) {
+    const qint64 end = now_ + ms;
+    for (;;) {
+      auto due = once_.end();
+      for (auto it = once_.begin(); it != once_.end(); ++it)
+        if (it->second.first <= end && (due == once_.end() || it->second.first < due->second.first))
+          due = it;
+      if (due == once_.end()) break;
+      now_ = due->second.first;
+      const std::function<void()> fire = std::move(due->second.second);
+      once_.erase(due);
+      fire();
+    }
+    now_ = end;
+  }
+  size_t Pending() const { return once_.size(); }
   std::vector<int> waits;
 
  private:
   std::function<void()> tick_;
   bool running_ = false;
+  qint64 now_ = 0;
+  int lastId_ = 0;
+  std::map<int, std::pair<qint64, std::function<void()>>> once_;
 };
 
 // Records every paint with what the screen would show.
