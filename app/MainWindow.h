@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/CommandIds.h"
+#include "app/ExportCommands.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
@@ -19,6 +20,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> open;
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
+  ExportDialogs exports = ExportDialogs::Standard();
   static FileDialogs Standard();
 };
 
