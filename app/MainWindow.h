@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/CommandIds.h"
+#include "app/ExportCommands.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
@@ -21,6 +22,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> open;
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
+  ExportDialogs exports = ExportDialogs::Standard();
   static FileDialogs Standard();
 };
 
