@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
@@ -12,6 +13,7 @@
 
 class CMiradoDoc;
 class CMiradoView;
+class UndoRedo;
 class QAction;
 class QMenu;
 
@@ -29,6 +31,7 @@ class MainWindow : public QMainWindow {
  public:
   MainWindow(CMiradoDoc& doc, FileDialogs dialogs = FileDialogs::Standard(),
              QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   const CommandRegistry& Commands() const { return commands_; }
   // Opens `path` after asking about unsaved changes; true when it opened.
@@ -57,4 +60,5 @@ class MainWindow : public QMainWindow {
   CommandRegistry commands_;
   QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
+  std::unique_ptr<UndoRedo> undo_;
 };
