@@ -24,6 +24,7 @@
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
 #include "app/SheetPreview.h"
+#include "editor/MiradoView.h"
 #include "base/MessageIds.h"
 #include "tests/export/ExportFixtures.h"
 
@@ -66,6 +67,7 @@ class InsatuDlgTest : public ::testing::Test {
 
 TEST_F(InsatuDlgTest, WithoutAPrinterItOpensOnAPdfFileAndTheStoredPaper) {
   CInsatuDlg dlg(doc, "talk.pdf", dialogs);
+  dlg.show();
   EXPECT_EQ(dlg.Control<QLabel>(604)->text(), Utf8("PDFファイル"));
   EXPECT_EQ(dlg.Control<QLabel>(1009)->text(), "A4Sheet, 210x297mm");
   EXPECT_EQ(dlg.Control<QLabel>(1010)->text(), "210.0 X 297.0mm");
@@ -102,14 +104,22 @@ TEST_F(InsatuDlgTest, SlidesPerSheetSetThePageCountAndTheOrderButtons) {
   }
 }
 
-TEST_F(InsatuDlgTest, AMarginTypedPastFiftyIsFiftyAndFiftyIsWhatPrints) {
+TEST_F(InsatuDlgTest, AMarginPastFiftyIsFiftyAndWhatIsShownIsWhatPrints) {
+  WriteInt("Insatu", "MarginTmm", 60);
+  WriteInt("Insatu", "MarginLmm", -5);
   CInsatuDlg dlg(doc, "talk.pdf", dialogs);
-  QSpinBox* top = dlg.Control<QSpinBox>(1006);
-  top->selectAll();
-  QTest::keyClicks(top, "60");
-  top->interpretText();
-  EXPECT_EQ(top->value(), 50);
+  dlg.show();
+  EXPECT_EQ(dlg.Control<QSpinBox>(1006)->value(), 50);
   EXPECT_EQ(dlg.Options().margins.top, 50);
+  EXPECT_EQ(dlg.Options().margins.left, 0);
+  // Typed, 60 cannot stand: the edit keeps what it can take, and that is the margin.
+  QSpinBox* bottom = dlg.Control<QSpinBox>(1013);
+  bottom->selectAll();
+  QTest::keyClicks(bottom, "60");
+  bottom->interpretText();
+  EXPECT_LE(bottom->value(), 50);
+  EXPECT_EQ(dlg.Options().margins.bottom, bottom->value());
+  EXPECT_EQ(bottom->text(), QString::number(bottom->value()) + " mm");
 }
 
 TEST_F(InsatuDlgTest, ThePreviewScalesItsMarginsWithItsPaper) {
@@ -166,6 +176,8 @@ TEST_F(InsatuDlgTest, TheFileMenuAndCtrlPOpenIt) {
   none.print = dialogs;
   MainWindow window(file, none);
   window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   QMenu* fileMenu = window.menuBar()->actions().front()->menu();
   emit fileMenu->aboutToShow();
   QAction* print = nullptr;
@@ -185,9 +197,10 @@ TEST_F(InsatuDlgTest, TheFileMenuAndCtrlPOpenIt) {
     });
   };
   close();
-  print->trigger();
+  QTest::keyClick(window.View(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(opened, 1);
   close();
-  QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+  print->trigger();
   EXPECT_EQ(opened, 2);
 }
 
