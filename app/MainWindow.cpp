@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "app/GradeDlg.h"
 #include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
@@ -84,6 +85,8 @@ void MainWindow::RegisterCommands() {
   commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
+  RegisterGradeCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this,
+                       StandardColourPicker);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
@@ -104,7 +107,7 @@ void MainWindow::BuildMenus() {
   AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
-  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
+  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_SHOW_SETTEI});
