@@ -46,7 +46,7 @@ QToolButton* Button(const QString& text, const QString& tip, QWidget* parent) {
 // the bottom-middle cell.
 QPoint CellPlace(int cell, const QRect& preview) {
   const QPoint p = ReferencePoints(preview)[cell];
-  if (cell == 8) return {p.x() - kCell / 2, preview.y() + preview.height() + 2 * kCell / 2 + kCell + 2};
+  if (cell == 8) return {p.x() - kCell / 2, preview.y() + preview.height() + kCell + 4};
   const int l = preview.x(), t = preview.y(), r = l + preview.width(), b = t + preview.height();
   const int x = p.x() == l ? l - kCell - 2 : p.x() == r ? r + 2 : p.x() - kCell / 2;
   const int y = p.y() == t ? t - kCell - 2 : p.y() == b ? b + 2 : p.y() - kCell / 2;
