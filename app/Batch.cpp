@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DocumentInfo.h"
+#include "app/ExportBatch.h"
 #include "app/MiradoDoc.h"
 #include "app/SamplePresentation.h"
 #include "base/MessageSink.h"
@@ -27,6 +28,7 @@ int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   Document doc;
   CMiradoDoc file(doc);
   if (!file.OpenDocument(cl.document, nullptr)) return 1;
+  if (cl.Export()) return RunExportBatch(doc, cl, err);
   if (cl.info) {
     std::fputs(DocumentInfoJson(doc).constData(), out);
     return 0;

@@ -1,5 +1,11 @@
 #include "app/CommandLine.h"
 
+namespace {
+
+const QStringList kImageFormats{"jpeg", "gif", "bmp", "png", "tiff"};
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
   CommandLine cl;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -22,6 +28,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (a == "--make-sample") {
       if (i + 1 >= arguments.size()) cl.error = "--make-sample needs the path to write";
       else cl.makeSamplePath = arguments[++i];
+    } else if (a == "--export-images" || a == "--export-pdf") {
+      QString& target = a == "--export-images" ? cl.exportImagesDir : cl.exportPdfPath;
+      if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
+        cl.error = QString("%1 needs the path to write").arg(a);
+      else target = arguments[++i];
+    } else if (a == "--format") {
+      cl.imageFormat = i + 1 < arguments.size() ? arguments[++i] : QString();
+      if (!kImageFormats.contains(cl.imageFormat))
+        cl.error = QString("--format needs one of %1").arg(kImageFormats.join('|'));
+    } else if (a == "--slide") {
+      bool ok = false;
+      cl.slide = i + 1 < arguments.size() ? arguments[++i].toInt(&ok) : 0;
+      if (!ok || cl.slide < 1) cl.error = "--slide needs a slide number from 1";
     } else if (a == "--render-slide" || a == "--zoom" || a == "--out") {
       const QString value = i + 1 < arguments.size() ? arguments[++i] : QString();
       bool ok = !value.isEmpty();
@@ -38,17 +57,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.error = QString("only one document can be opened: %1").arg(a);
     }
   }
-  const int documentModes =
-      cl.info + cl.show + cl.rehearse + !cl.saveAsPath.isEmpty() + (cl.renderSlide > 0);
+  const int documentModes = cl.info + cl.show + cl.rehearse + !cl.saveAsPath.isEmpty() +
+                            (cl.renderSlide > 0) + !cl.exportImagesDir.isEmpty() +
+                            !cl.exportPdfPath.isEmpty();
   const bool sample = !cl.makeSamplePath.isEmpty();
   if (cl.error.isEmpty() && documentModes > 0 && cl.document.isEmpty())
     cl.error = "this option needs a document: FILE.tvl";
   if (cl.error.isEmpty() && documentModes + sample > 1)
-    cl.error = "--info, --show, --rehearse, --save-as, --render-slide and --make-sample cannot be used together";
+    cl.error = "--info, --show, --rehearse, --save-as, --render-slide, --export-images, --export-pdf and "
+               "--make-sample cannot be used together";
   if (cl.error.isEmpty() && sample && !cl.document.isEmpty())
     cl.error = "--make-sample opens no document";
   if (cl.error.isEmpty() && cl.renderSlide > 0 && cl.outPath.isEmpty())
     cl.error = "--render-slide needs --out FILE.png";
+  if (cl.error.isEmpty() && arguments.contains("--format") && cl.exportImagesDir.isEmpty())
+    cl.error = "--format goes with --export-images";
+  if (cl.error.isEmpty() && cl.slide > 0 && cl.exportPdfPath.isEmpty())
+    cl.error = "--slide goes with --export-pdf";
   return cl;
 }
 
@@ -60,6 +85,8 @@ QString HelpText() {
       "       Tessaly --info FILE.tvl\n"
       "       Tessaly --save-as OUT.tvl IN.tvl\n"
       "       Tessaly --render-slide N [--zoom Z] --out FILE.png IN.tvl\n"
+      "       Tessaly --export-images DIR [--format jpeg|gif|bmp|png|tiff] [--zoom Z] IN.tvl\n"
+      "       Tessaly --export-pdf OUT.pdf [--slide N] [--zoom Z] IN.tvl\n"
       "       Tessaly --make-sample OUT.tvl\n"
       "\n"
       "Slide-show authoring. With a file, opens it; without, starts a new document.\n"
@@ -79,6 +106,14 @@ QString HelpText() {
       "  --render-slide N         render slide N (from 1) as a PNG file, as a show or\n"
       "  --zoom Z                 an export would draw it, at zoom Z (default 1)\n"
       "  --out FILE.png           where --render-slide writes\n"
+      "  --export-images DIR      save every slide as an image file in DIR (made when\n"
+      "                           missing): Slide01.jpeg, Slide02.jpeg, ...\n"
+      "  --format F               the image format: jpeg (default), gif, bmp, png, tiff\n"
+      "  --export-pdf OUT.pdf     save every slide, or only slide N with --slide N,\n"
+      "                           as one PDF file\n"
+      "                           --zoom Z draws images and PDF pages Z times larger\n"
+      "                           (default 1, the designed size; PDF pages keep their\n"
+      "                           size and become sharper)\n"
       "  --make-sample OUT.tvl    write the sample presentation\n"
       "  -h, --help               show this help and exit\n"
       "  -v, --version            show the version and exit\n");

@@ -16,16 +16,21 @@ struct CommandLine {
   float zoom = 1.0f;
   QString outPath;
   QString makeSamplePath;  // --make-sample OUT: write the sample presentation
+  QString exportImagesDir;  // --export-images DIR [--format F] [--zoom Z] IN
+  QString imageFormat = "jpeg";
+  QString exportPdfPath;    // --export-pdf OUT [--slide N] [--zoom Z] IN
+  int slide = 0;            // --slide N (1-based); 0: every slide
   QString error;       // set when the arguments cannot be understood
   QString document;    // the .tvl file to open
 
   // Options that work without a window.
   bool Batch() const {
     return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 ||
-           !makeSamplePath.isEmpty() || !error.isEmpty();
+           !makeSamplePath.isEmpty() || Export() || !error.isEmpty();
   }
+  bool Export() const { return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty(); }
   // Batch options that draw text, so need fonts.
-  bool NeedsFonts() const { return renderSlide > 0 || !makeSamplePath.isEmpty(); }
+  bool NeedsFonts() const { return renderSlide > 0 || !makeSamplePath.isEmpty() || Export(); }
 };
 
 CommandLine ParseCommandLine(const QStringList& arguments);

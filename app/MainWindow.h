@@ -5,12 +5,15 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "app/CommandIds.h"
+#include "app/ExportCommands.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
 class CMiradoView;
+class UndoRedo;
 class QAction;
 class QMenu;
 
@@ -19,6 +22,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> open;
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
+  ExportDialogs exports = ExportDialogs::Standard();
   static FileDialogs Standard();
 };
 
@@ -27,6 +31,7 @@ class MainWindow : public QMainWindow {
  public:
   MainWindow(CMiradoDoc& doc, FileDialogs dialogs = FileDialogs::Standard(),
              QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   const CommandRegistry& Commands() const { return commands_; }
   // Opens `path` after asking about unsaved changes; true when it opened.
@@ -55,4 +60,5 @@ class MainWindow : public QMainWindow {
   CommandRegistry commands_;
   QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
+  std::unique_ptr<UndoRedo> undo_;
 };

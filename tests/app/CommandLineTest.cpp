@@ -39,4 +39,39 @@ TEST(CommandLine, RehearseTakesOneDocumentAndNeedsTheWindowSystem) {
   EXPECT_FALSE(ParseCommandLine({"Tessaly", "--rehearse", "--show", "talk.tvl"}).error.isEmpty());
 }
 
+TEST(CommandLine, ExportOptionsTakeTheirValuesAndADocument) {
+  const CommandLine images =
+      ParseCommandLine({"Tessaly", "--export-images", "out", "--format", "tiff", "--zoom", "2", "in.tvl"});
+  EXPECT_TRUE(images.error.isEmpty()) << images.error.toStdString();
+  EXPECT_EQ(images.exportImagesDir, "out");
+  EXPECT_EQ(images.imageFormat, "tiff");
+  EXPECT_EQ(images.zoom, 2.0f);
+  EXPECT_TRUE(images.Batch());
+  EXPECT_TRUE(images.NeedsFonts());
+  EXPECT_EQ(ParseCommandLine({"Tessaly", "--export-images", "out", "in.tvl"}).imageFormat, "jpeg");
+
+  const CommandLine pdf = ParseCommandLine({"Tessaly", "--export-pdf", "out.pdf", "--slide", "3", "in.tvl"});
+  EXPECT_TRUE(pdf.error.isEmpty()) << pdf.error.toStdString();
+  EXPECT_EQ(pdf.exportPdfPath, "out.pdf");
+  EXPECT_EQ(pdf.slide, 3);
+  EXPECT_EQ(pdf.zoom, 1.0f);
+
+  const QStringList refused[] = {
+      {"--export-images", "out"},                                    // no document
+      {"--export-images"},                                           // no folder
+      {"--export-pdf", "", "in.tvl"},                                // empty path
+      {"--export-images", "out", "--format", "webp", "in.tvl"},      // not a format we write
+      {"--export-images", "out", "--format", "JPEG", "in.tvl"},      // names are lower case
+      {"--export-pdf", "out.pdf", "--format", "png", "in.tvl"},      // --format is for images
+      {"--export-images", "out", "--slide", "2", "in.tvl"},          // --slide is for the PDF
+      {"--export-pdf", "out.pdf", "--slide", "0", "in.tvl"},
+      {"--export-pdf", "out.pdf", "--slide", "two", "in.tvl"},
+      {"--export-pdf", "out.pdf", "--zoom", "0", "in.tvl"},
+      {"--export-pdf", "out.pdf", "--export-images", "out", "in.tvl"},
+      {"--export-pdf", "out.pdf", "--info", "in.tvl"},
+  };
+  for (const QStringList& args : refused)
+    EXPECT_FALSE(ParseCommandLine(QStringList{"Tessaly"} + args).error.isEmpty()) << args.join(' ').toStdString();
+}
+
 }  // namespace

@@ -1,0 +1,77 @@
+#include "app/ExportBatch.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include "app/CommandLine.h"
+#include "base/MessageIds.h"
+#include "base/MessageSink.h"
+#include "core/Document.h"
+#include "core/container/WorkFolder.h"
+#include "export/PdfExport.h"
+#include "export/SlideImages.h"
+
+namespace {
+
+// "\rSlide 12 of 100" rewritten in place on a terminal; nothing otherwise.
+ExportProgress ProgressLine(std::FILE* err, int slides) {
+  if (slides <= 3 || !isatty(fileno(err))) return {};
+  return [err](int done, int total) {
+    std::fprintf(err, "\rSlide %d of %d", done, total);
+    if (done == total) std::fputc('\n', err);
+    std::fflush(err);
+    return true;
+  };
+}
+
+int Finish(const Result<void>& done) {
+  if (done) return 0;
+  ShowFailure(done.error());
+  return 1;
+}
+
+int ExportImages(const Document& doc, const CommandLine& cl, std::FILE* err) {
+  const std::optional<ImageFormat> format = ImageFormatFromName(cl.imageFormat);
+  return Finish(ExportSlideImages(doc, cl.exportImagesDir, cl.zoom, format.value_or(ImageFormat::Jpeg),
+                                  ProgressLine(err, doc.Header().SlideCount)));
+}
+
+int ExportPdfFile(const Document& doc, const CommandLine& cl, std::FILE* err) {
+  if (QFileInfo(cl.exportPdfPath).suffix().toUpper() != "PDF") {
+    ShowMessage(msg::NeedPdfFile);
+    return 1;
+  }
+  PdfExportRequest request;
+  if (cl.slide > 0) {
+    request.slides = {cl.slide - 1};
+  } else {
+    for (int k = 0; k < doc.Header().SlideCount; ++k) request.slides.push_back(k);
+  }
+  request.zoom = cl.zoom;
+  request.output = cl.exportPdfPath;
+  request.title = QFileInfo(cl.document).fileName();
+  request.time = QDateTime::currentDateTime();
+  request.helperFolder = QCoreApplication::applicationDirPath();
+  const Result<QString> work = GetWorkFolder();
+  if (!work) return Finish(work.error());
+  request.workFolder = *work;
+  return Finish(ExportPdf(doc, request, ProgressLine(err, static_cast<int>(request.slides.size()))));
+}
+
+}  // namespace
+
+int RunExportBatch(const Document& doc, const CommandLine& cl, std::FILE* err) {
+  const int slides = doc.Header().SlideCount;
+  if (slides == 0) {
+    std::fprintf(err, "the document has no slide to export\n");
+    return 1;
+  }
+  if (cl.slide > slides) {
+    std::fprintf(err, "slide %d does not exist: the document has %d\n", cl.slide, slides);
+    return 1;
+  }
+  return cl.exportImagesDir.isEmpty() ? ExportPdfFile(doc, cl, err) : ExportImages(doc, cl, err);
+}

@@ -1,0 +1,12 @@
+// --export-images and --export-pdf: the menu's exports without a window.
+#pragma once
+
+#include <cstdio>
+
+struct CommandLine;
+class Document;
+
+// Exports the opened document `doc` as the command line asks; returns the exit
+// code. Failures are printed to `err` as messages; a progress line goes there
+// too when it is a terminal and the document has more than a few slides.
+int RunExportBatch(const Document& doc, const CommandLine& cl, std::FILE* err);
