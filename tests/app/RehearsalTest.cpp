@@ -17,6 +17,7 @@
 #include "app/ShowCommands.h"
 #include "base/MessageIds.h"
 #include "core/Records.h"
+#include "editor/UndoRedo.h"
 #include "show/ShowDlg.h"
 
 namespace {
@@ -57,6 +58,7 @@ TEST_F(RehearsalTest, TheMenuRehearsalKeepsTheTimesInTheDocument) {
   CMiradoDoc file(doc);
   ASSERT_TRUE(file.OpenDocument(path, nullptr));
   MainWindow window(file);
+  const std::vector<int> before = StoredTimes(doc);
   std::vector<int> seen;
   ModalScript script({Key(Qt::Key_N), Key(Qt::Key_N), ClickButton(ResultButton::Save, &seen),
                       ClickButton(ResultButton::End)});
@@ -72,6 +74,12 @@ TEST_F(RehearsalTest, TheMenuRehearsalKeepsTheTimesInTheDocument) {
   EXPECT_EQ(StoredTimes(doc), seen);
   EXPECT_TRUE(file.IsModified());
   EXPECT_EQ(messages.Ids(), (std::vector<int>{msg::TimesSaved}));
+  // Keeping them was one step: one undo brings the old times back.
+  ASSERT_TRUE(window.Commands().IsEnabled(ID_UNDO));
+  window.Commands().Run(ID_UNDO);
+  EXPECT_EQ(StoredTimes(doc), before);
+  EXPECT_NE(before, seen);
+  EXPECT_FALSE(window.Commands().IsEnabled(ID_UNDO));
 }
 
 TEST_F(RehearsalTest, StoredTimesOpenAloneAndAreKeptWhenChanged) {
