@@ -1,7 +1,6 @@
-// The show menu: the four ways to start a show of the open document.
+// The show menu: the four ways to start a show of the open document, and
+// the stored switching times.
 #pragma once
-
-#include <functional>
 
 #include "show/ShowSettings.h"
 
