@@ -81,7 +81,7 @@ void MainWindow::RegisterCommands() {
                  [this] { return doc_.Data().Header().CurSlide + 1 < doc_.Data().Header().SlideCount; }});
   commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
                  [this] { return doc_.Data().Header().CurSlide > 0; }});
-  RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
+  RegisterShowCommands(commands_, doc_.Edits(), this);
   commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
@@ -110,7 +110,7 @@ void MainWindow::BuildMenus() {
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
-          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_SHOW_SETTEI});
+          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.
