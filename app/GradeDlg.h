@@ -28,7 +28,6 @@ class CGradeDlg : public QDialog {
 
   // The value 適用 returns (turn flag from its check box).
   GradeValue Value() const;
-  const GradeEditor& Editor() const { return editor_; }
   QImage Preview() const { return preview_; }
   bool PresetUsed(int slot) const { return !presetPictures_[slot].isNull(); }
 
@@ -40,7 +39,6 @@ class CGradeDlg : public QDialog {
   QToolButton* PresetBox(int slot) const { return presetBoxes_[slot]; }
   QToolButton* SaveButton(int slot) const { return saveButtons_[slot]; }
   QToolButton* DeleteButton(int slot) const { return deleteButtons_[slot]; }
-  QToolButton* DeleteAllButton() const { return deleteAll_; }
   QCheckBox* RoundBox() const { return round_; }
   QPushButton* ApplyButton() const { return apply_; }
 

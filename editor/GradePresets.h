@@ -30,7 +30,6 @@ class GradePresets {
  public:
   explicit GradePresets(QString folder) : folder_(std::move(folder)) {}
 
-  const QString& Folder() const { return folder_; }
   QString TextPath(int slot) const;
   QString PicturePath(int slot) const;
 
