@@ -19,6 +19,7 @@ struct CommandLine {
   QString imageFormat = "jpeg";
   QString exportPdfPath;    // --export-pdf OUT [--slide N] [--zoom Z] IN
   int slide = 0;            // --slide N (1-based); 0: every slide
+  QString packagePath;      // --package OUT IN: write a self-running show
   QString error;       // set when the arguments cannot be understood
   QString document;    // the .tvl file to open
 
@@ -27,7 +28,7 @@ struct CommandLine {
     return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 ||
            !makeSamplePath.isEmpty() || Export() || !error.isEmpty();
   }
-  bool Export() const { return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty(); }
+  bool Export() const { return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty() || !packagePath.isEmpty(); }
   // Batch options that draw text, so need fonts.
   bool NeedsFonts() const { return renderSlide > 0 || !makeSamplePath.isEmpty() || Export(); }
 };

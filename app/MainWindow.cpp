@@ -123,7 +123,7 @@ void MainWindow::FillRecentFiles() {
   const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
   fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE}) add(id, QString());
+  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE}) add(id, QString());
   const QStringList files = LoadRecentFiles();
   if (!files.isEmpty()) fileMenu_->addSeparator();
   for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
