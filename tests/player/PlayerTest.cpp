@@ -35,7 +35,7 @@ struct Outcome {
   QString out;
 };
 
-Outcome Run(const QString& program, const QStringList& args, const QStringList& env = {}) {
+Outcome RunProgram(const QString& program, const QStringList& args, const QStringList& env = {}) {
   QProcess p;
   QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
   for (const QString& unset : env) e.remove(unset);
@@ -143,15 +143,15 @@ TEST_F(PlayerTest, AMissingFileCannotBeOpened) {
 }
 
 TEST_F(PlayerTest, ThePackageRunsAsAProgram) {
-  const Outcome version = Run(Package(), {"--version"}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+  const Outcome version = RunProgram(Package(), {"--version"}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
   EXPECT_EQ(version.code, 0);
   EXPECT_TRUE(version.out.startsWith("Tavorun ")) << version.out.toStdString();
-  const Outcome help = Run(Package(), {"--help"}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+  const Outcome help = RunProgram(Package(), {"--help"}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
   EXPECT_EQ(help.code, 0);
   EXPECT_TRUE(help.out.startsWith("Usage: Sample.run")) << help.out.toStdString();
-  EXPECT_EQ(Run(Package(), {"--bogus"}).code, 2);
+  EXPECT_EQ(RunProgram(Package(), {"--bogus"}).code, 2);
   // Under the offscreen platform: reads itself, shows the first slide, ends.
-  const Outcome shown = Run(Package(), {"--quit-after-paint"});
+  const Outcome shown = RunProgram(Package(), {"--quit-after-paint"});
   EXPECT_EQ(shown.code, 0) << shown.out.toStdString();
 }
 
