@@ -58,6 +58,7 @@ QTableWidget* SlideList() {
     list->setColumnWidth(c, kColumns[c].width);
   }
   list->verticalHeader()->hide();
+  list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 6);
   list->setShowGrid(true);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);

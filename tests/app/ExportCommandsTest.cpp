@@ -72,7 +72,7 @@ class ExportCommandsTest : public ::testing::Test {
       use(*dlg);
       if (dlg->isVisible()) dlg->reject();
     });
-    Choose("出張ファイル作成(&D)...");
+    Choose("出張ファイル作成(&D)");
     EXPECT_TRUE(opened);
   }
 

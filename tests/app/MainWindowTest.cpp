@@ -51,7 +51,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, FileMenuComesFromTheCommandTable) {
   const QStringList texts = FileMenuTexts();
   EXPECT_EQ(texts, (QStringList{"新規作成(&N)", "開く(&O)...", "上書き保存(&S)", "名前を付けて保存(&A)...",
-                                "イメージとして保存(&I)", "PDFに保存(&F)", "終了(&X)"}));
+                                "イメージとして保存(&I)", "PDFに保存(&F)", "出張ファイル作成(&D)", "終了(&X)"}));
   EXPECT_STREQ(window->Commands().Find(ID_FILE_SAVE_AS)->name, "ID_FILE_SAVE_AS");
   EXPECT_EQ(window->Commands().FindByName("ID_APP_EXIT")->id, ID_APP_EXIT);
 }
