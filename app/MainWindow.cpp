@@ -10,6 +10,7 @@
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
+#include "app/Shortcuts.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
 #include "app/ViewStatusBar.h"
@@ -18,6 +19,7 @@
 #include "base/StringTable.h"
 #include "core/Document.h"
 #include "editor/MiradoView.h"
+#include "editor/UndoRedo.h"
 
 namespace {
 
@@ -48,16 +50,23 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   view_ = new CMiradoView(doc_.Edits(), commands_, this);
   setCentralWidget(view_);
   InstallViewStatusBar(*this, *view_);
-  connect(&doc_.Edits(), &EditPath::Changed, this, [this] { setWindowModified(doc_.IsModified()); });
+  undo_ = std::make_unique<UndoRedo>(doc_.Edits(), commands_,
+                                     [this](const Failure& failure) { ShowFailure(failure, this); });
+  const auto showModified = [this] { setWindowModified(doc_.IsModified()); };
+  connect(&doc_.Edits(), &EditPath::Changed, this, showModified);
+  connect(&doc_.Edits(), &EditPath::Restored, this, showModified);
   // Not from inside the paint that failed.
   connect(view_, &CMiradoView::Failed, this, [this](const Failure& failure) {
     QTimer::singleShot(0, this, [this, failure] { ShowFailure(failure, this); });
   });
   RegisterCommands();
   BuildMenus();
+  InstallShortcuts(*this, commands_);
   UpdateTitle();
   resize(1100, 800);
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::RegisterCommands() {
   const auto label = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -76,6 +85,7 @@ void MainWindow::RegisterCommands() {
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
+  RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -91,6 +101,7 @@ void MainWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   FillRecentFiles();
+  AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
@@ -110,7 +121,9 @@ void MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
 
 // An action that runs command `id`, labelled with `text` or the command's own label.
 QAction* MainWindow::AddCommandAction(QMenu* menu, int id, const QString& text) {
-  QAction* action = menu->addAction(text.isEmpty() ? commands_.Find(id)->label : text);
+  QString label = text.isEmpty() ? commands_.Find(id)->label : text;
+  if (const QString keys = ShortcutText(id); !keys.isEmpty()) label += '\t' + keys;
+  QAction* action = menu->addAction(label);
   action->setEnabled(commands_.IsEnabled(id));
   connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
   return action;
@@ -123,7 +136,7 @@ void MainWindow::FillRecentFiles() {
   const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
   fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE}) add(id, QString());
+  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE, ID_FILE_PRINT}) add(id, QString());
   const QStringList files = LoadRecentFiles();
   if (!files.isEmpty()) fileMenu_->addSeparator();
   for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));

@@ -5,13 +5,16 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/PrintCommand.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
 class CMiradoView;
+class UndoRedo;
 class QAction;
 class QMenu;
 
@@ -21,6 +24,7 @@ struct FileDialogs {
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
+  InsatuDialogs print = InsatuDialogs::Standard();
   static FileDialogs Standard();
 };
 
@@ -29,6 +33,7 @@ class MainWindow : public QMainWindow {
  public:
   MainWindow(CMiradoDoc& doc, FileDialogs dialogs = FileDialogs::Standard(),
              QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   const CommandRegistry& Commands() const { return commands_; }
   // Opens `path` after asking about unsaved changes; true when it opened.
@@ -57,4 +62,5 @@ class MainWindow : public QMainWindow {
   CommandRegistry commands_;
   QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
+  std::unique_ptr<UndoRedo> undo_;
 };

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <unordered_map>
+#include <utility>
 
 #include "base/Cp932.h"
 #include "base/MessageIds.h"
@@ -142,9 +144,40 @@ bool CheckRecord(ObjectRecord& r, int slideCount) {
   return true;
 }
 
+// The pictures a reader may share, found by the bytes they save to. The
+// bytes are taken only when the first payload asks.
+class KnownPictures {
+ public:
+  explicit KnownPictures(const PictureTable* table) : table_(table) {}
+
+  std::shared_ptr<const Picture> Find(const QByteArray& bytes) {
+    if (!table_) return nullptr;
+    if (!indexed_) Index();
+    const auto [from, to] = bySize_.equal_range(bytes.size());
+    for (auto it = from; it != to; ++it) {
+      if (it->second.first == bytes) return it->second.second;
+    }
+    return nullptr;
+  }
+
+ private:
+  void Index() {
+    indexed_ = true;
+    for (std::shared_ptr<const Picture>& picture : table_->All()) {
+      QByteArray saved = picture->Save();
+      const qsizetype size = saved.size();
+      bySize_.emplace(size, std::pair(std::move(saved), std::move(picture)));
+    }
+  }
+
+  const PictureTable* table_;
+  bool indexed_ = false;
+  std::unordered_multimap<qsizetype, std::pair<QByteArray, std::shared_ptr<const Picture>>> bySize_;
+};
+
 // Version 1 keeps each payload size in the record's Picture field; version 2
 // puts it in front of the payload.
-bool ReadPictures(Document& doc, QIODevice& in, int version) {
+bool ReadPictures(Document& doc, QIODevice& in, int version, KnownPictures& known) {
   for (int i = 0; i < doc.ObjCount(); ++i) {
     ObjectRecord& r = doc.Object(i);
     if (r.ObjClass != objclass::Image) continue;
@@ -157,7 +190,9 @@ bool ReadPictures(Document& doc, QIODevice& in, int version) {
       case Payload::Skipped: continue;  // an image without a picture
       case Payload::Read: break;
     }
-    r.Picture = doc.Pictures().Add(Picture::Load(bytes, doc.Dpi().x));
+    std::shared_ptr<const Picture> picture = known.Find(bytes);
+    if (!picture) picture = Picture::Load(bytes, doc.Dpi().x);
+    r.Picture = doc.Pictures().Add(std::move(picture));
   }
   return true;
 }
@@ -170,7 +205,7 @@ bool RecordsFit(QIODevice& in, std::uint32_t count) {
 }
 
 // Reads into a document that starts empty.
-Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version) {
+Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version, KnownPictures& known) {
   const DocHeader fresh = doc.Header();
   DocHeader header;
   std::uint32_t count = 0;
@@ -188,7 +223,7 @@ Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version) {
   for (std::uint32_t i = 0; i < count; ++i) {
     if (!CheckRecord(doc.Object(i), header.SlideCount)) return NotADataFile();
   }
-  if (!ReadPictures(doc, in, version)) return NotADataFile();
+  if (!ReadPictures(doc, in, version, known)) return NotADataFile();
   return {};
 }
 
@@ -225,10 +260,11 @@ bool WriteDataFile(const Document& doc, const QString& path) {
   return file.commit();
 }
 
-Result<void> ReadDataBody(Document& doc, QIODevice& in, int version) {
+Result<void> ReadDataBody(Document& doc, QIODevice& in, int version, const PictureTable* shareFrom) {
   doc.NewDocumentForReading();  // the old document goes; a refusal leaves this empty one
   const DocHeader fresh = doc.Header();
-  const Result<void> read = ReadBodyInto(doc, in, version);
+  KnownPictures known(shareFrom);
+  const Result<void> read = ReadBodyInto(doc, in, version, known);
   if (!read) {
     doc.ClearPictures();
     doc.SetObjectCount(0);

@@ -8,6 +8,7 @@
 #include "base/Failure.h"
 
 class Document;
+class PictureTable;
 class QIODevice;
 
 inline constexpr int kDataFileVersion = 2;
@@ -26,6 +27,9 @@ bool WriteDataFile(const Document& doc, const QString& path);
 // other than 1 or 2), "10001 > 10000\n" + 30043 (too many objects).
 [[nodiscard]] Result<void> ReadDataFile(Document& doc, QIODevice& in);
 
-// The body without the magic, for undo snapshots.
+// The body without the magic, for undo snapshots. A payload whose bytes equal
+// those a picture of `shareFrom` saves to shares that picture instead of
+// being decoded again.
 bool WriteDataBody(const Document& doc, QIODevice& out);
-[[nodiscard]] Result<void> ReadDataBody(Document& doc, QIODevice& in, int version = kDataFileVersion);
+[[nodiscard]] Result<void> ReadDataBody(Document& doc, QIODevice& in, int version = kDataFileVersion,
+                                        const PictureTable* shareFrom = nullptr);

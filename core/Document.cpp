@@ -65,6 +65,12 @@ DocHeader NewDocHeader(const NewDocumentSettings& s, ScreenDpi dpi) {
 
 Document::Document(ScreenDpi dpi) : dpi_(dpi) { NewDocument(); }
 
+Document::Document(ScreenDpi dpi, const NewDocumentSettings& settings) : dpi_(dpi) {
+  NewDocument(settings);
+}
+
+Document Document::EmptyLike() const { return Document(dpi_, settings_); }
+
 void Document::NewDocument() { NewDocument(NewDocumentSettings::FromStore()); }
 
 void Document::NewDocument(const NewDocumentSettings& settings) {

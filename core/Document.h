@@ -31,6 +31,9 @@ class Document {
  public:
   // A new document from the settings store.
   explicit Document(ScreenDpi dpi = {});
+  // A new empty document with this one's screen resolution and new-document
+  // settings, for a reader to fill; the settings store is not read.
+  Document EmptyLike() const;
 
   ScreenDpi Dpi() const { return dpi_; }
   void SetDpi(ScreenDpi dpi) { dpi_ = dpi; }
@@ -83,6 +86,7 @@ class Document {
   QSize ScrollRange() const { return QSize(header_.SlideW + 50, header_.SlideH + 50); }
 
  private:
+  Document(ScreenDpi dpi, const NewDocumentSettings& settings);
   void ClearTables();
 
   DocHeader header_{};

@@ -24,8 +24,12 @@ enum class EditKind {
 class EditPath : public QObject {
   Q_OBJECT
  public:
-  // The snapshot taker sees the document as it is just before a change.
+  // The snapshot taker sees the document as it is just before an undoable
+  // change; the settler then hears whether the change happened (true: the
+  // snapshot becomes an undo step) or changed nothing or was dropped (false:
+  // the snapshot goes and the histories stay as they were).
   using SnapshotTaker = std::function<void(const Document& before)>;
+  using SnapshotSettler = std::function<void(bool changed)>;
 
   explicit EditPath(Document& doc, QObject* parent = nullptr) : QObject(parent), doc_(doc) {}
 
@@ -33,7 +37,9 @@ class EditPath : public QObject {
   bool IsModified() const { return modified_; }
   // After a save (false), or when the framework marks the document (true).
   void SetModified(bool modified);
-  void SetSnapshotTaker(SnapshotTaker taker) { snapshot_ = std::move(taker); }
+  // One snapshot is open at a time: a change made inside another (during a
+  // drag) shares the outer one's.
+  void SetSnapshotTaker(SnapshotTaker taker, SnapshotSettler settle = {});
 
   // Runs `change` on the document. A change may say it changed nothing by
   // returning false, an empty optional or a failed Result: then the document
@@ -56,28 +62,42 @@ class EditPath : public QObject {
 
    private:
     friend class EditPath;
-    Pending(EditPath& path, EditKind kind);
+    Pending(EditPath& path, EditKind kind, bool snapshot);
     EditPath* path_;
     EditKind kind_;
+    bool snapshot_;  // this change took the open snapshot
     std::optional<Document> before_;
   };
   Pending Begin(EditKind kind);
 
+  // Whether a change made in steps has begun and not yet ended.
+  bool InProgress() const { return pending_ > 0; }
+
   // Puts a whole document in place of the open one (new, open, revert): not
   // modified, and the views start over.
   void Replace(Document fresh);
+  // Puts an earlier state back in place of the open one (undo, redo): the
+  // document is modified and the views start over. The pictures of the state
+  // it replaces are released only after the exchange.
+  void Restore(Document earlier);
 
  signals:
   void Changed(EditKind kind);
-  void Replaced();
+  void Replaced();  // a new or opened document
+  void Restored();  // an earlier state
 
  private:
-  void TakeSnapshot(EditKind kind);
+  // Whether this change took the snapshot it must settle.
+  bool TakeSnapshot(EditKind kind);
+  void SettleSnapshot(bool taken, bool changed);
   void Done(EditKind kind);
 
   Document& doc_;
   bool modified_ = false;
+  int pending_ = 0;
   SnapshotTaker snapshot_;
+  SnapshotSettler settle_;
+  bool snapshotOpen_ = false;
 };
 
 namespace editpath {
@@ -94,13 +114,16 @@ bool Changed(const Result<T>& result) { return result.has_value(); }
 template <typename Change>
 auto EditPath::Apply(EditKind kind, Change&& change) -> std::invoke_result_t<Change, Document&> {
   using R = std::invoke_result_t<Change, Document&>;
-  TakeSnapshot(kind);
+  const bool snapshot = TakeSnapshot(kind);
   if constexpr (std::is_void_v<R>) {
     std::forward<Change>(change)(doc_);
+    SettleSnapshot(snapshot, true);
     Done(kind);
   } else {
     R result = std::forward<Change>(change)(doc_);
-    if (editpath::Changed(result)) Done(kind);
+    const bool changed = editpath::Changed(result);
+    SettleSnapshot(snapshot, changed);
+    if (changed) Done(kind);
     return result;
   }
 }

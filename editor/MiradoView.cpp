@@ -67,6 +67,7 @@ CMiradoView::CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* pa
   connect(&hoverTimer_, &QTimer::timeout, this, &CMiradoView::HoverTick);
   connect(&edits_, &EditPath::Changed, this, &CMiradoView::OnEdited);
   connect(&edits_, &EditPath::Replaced, this, &CMiradoView::DocumentChanged);
+  connect(&edits_, &EditPath::Restored, this, &CMiradoView::DocumentChanged);
   SetHoverAnimation(3, 0);
   RegisterCommands();
   DocumentChanged();

@@ -51,6 +51,11 @@ const HandleRow* FindRow(int kind) {
 
 bool HasShapeHandles(int kind) { return FindRow(kind) != nullptr; }
 
+int ShapeHandleCount(int kind) {
+  const HandleRow* row = FindRow(kind);
+  return row ? row->count : 0;
+}
+
 std::vector<QPoint> ShapeHandlePoints(int kind, std::span<const QPoint> pts) {
   std::vector<QPoint> handles;
   const HandleRow* row = FindRow(kind);

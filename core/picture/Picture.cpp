@@ -35,6 +35,7 @@ const char* FormatName(PictureEncoding e) {
 Picture::Picture(PictureEncoding encoding, QImage image, QByteArray bytes, int dpi)
     : encoding_(encoding),
       image_(std::move(image)),
+      wrapped_(bytes.isEmpty()),
       bytes_(std::move(bytes)),
       himetric_(MulDiv(image_.width(), kHimetricPerInch, dpi),
                 MulDiv(image_.height(), kHimetricPerInch, dpi)) {}
@@ -73,11 +74,13 @@ void Picture::Render(QPainter& painter, const QRect& dest, bool mirrorX, bool mi
 }
 
 QByteArray Picture::Save() const {
-  if (!bytes_.isEmpty()) return bytes_;
-  QByteArray out;
-  QBuffer buffer(&out);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "bmp");
-  if (!writer.write(image_)) return QByteArray();
-  return out;
+  if (!wrapped_) return bytes_;
+  // Undo writes every picture at every step: a bitmap is encoded once.
+  std::call_once(encoded_, [this] {
+    QBuffer buffer(&bytes_);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(image_)) bytes_.clear();
+  });
+  return bytes_;
 }

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <memory>
+#include <mutex>
 
 class QPainter;
 
@@ -32,7 +33,7 @@ class Picture {
               bool mirrorY = false) const;
 
   // The bytes in the loaded encoding: a loaded file's own bytes, a wrapped
-  // bitmap as a lossless BMP file.
+  // bitmap as a lossless BMP file (made once, when first asked for).
   QByteArray Save() const;
 
   Picture(PictureEncoding encoding, QImage image, QByteArray bytes, int dpi);
@@ -40,6 +41,8 @@ class Picture {
  private:
   PictureEncoding encoding_;
   QImage image_;
-  QByteArray bytes_;  // empty for a wrapped bitmap
+  bool wrapped_;
+  mutable QByteArray bytes_;  // a wrapped bitmap's BMP file is made by the first Save
+  mutable std::once_flag encoded_;
   QSize himetric_;
 };

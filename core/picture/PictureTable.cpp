@@ -28,6 +28,13 @@ void PictureTable::Release(PictureHandle handle) {
   if (it != entries_.end() && --it->second.refs <= 0) entries_.erase(it);
 }
 
+std::vector<std::shared_ptr<const Picture>> PictureTable::All() const {
+  std::vector<std::shared_ptr<const Picture>> all;
+  all.reserve(entries_.size());
+  for (const auto& [handle, entry] : entries_) all.push_back(entry.picture);
+  return all;
+}
+
 void PictureTable::Clear() { entries_.clear(); }
 
 int PictureTable::RefCount(PictureHandle handle) const {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "core/picture/Picture.h"
 
@@ -25,6 +26,8 @@ class PictureTable {
   void Release(PictureHandle handle);
   void Clear();
   std::size_t Count() const { return entries_.size(); }
+  // Every picture the table holds, once each.
+  std::vector<std::shared_ptr<const Picture>> All() const;
   int RefCount(PictureHandle handle) const;
 
  private:

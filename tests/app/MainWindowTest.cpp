@@ -5,18 +5,22 @@
 #include "SettingsReset.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
+#include "app/Shortcuts.h"
 #include "base/StringTable.h"
 #include "core/container/Container.h"
 #include "editor/MiradoView.h"
+#include "editor/UndoRedo.h"
 
 namespace {
 
@@ -27,17 +31,28 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(appfixtures::SaveSample(dir.filePath("talk.tvl")));
     FileDialogs dialogs;
     dialogs.open = [this](QWidget*) { return openAnswer; };
-    dialogs.saveAs = [this](QWidget*, const QString&) { return saveAnswer; };
+    dialogs.saveAs = [this](QWidget*, const QString&) {
+      ++saveAsked;
+      return saveAnswer;
+    };
     window = std::make_unique<MainWindow>(file, dialogs);
   }
 
-  QStringList FileMenuTexts() {
-    QMenu* menu = window->menuBar()->actions().first()->menu();
+  QStringList MenuTexts(int index, bool enabledOnly = false) {
+    QMenu* menu = window->menuBar()->actions().at(index)->menu();
     emit menu->aboutToShow();
     QStringList texts;
     for (QAction* a : menu->actions())
-      if (!a->isSeparator()) texts << a->text();
+      if (!a->isSeparator() && (a->isEnabled() || !enabledOnly)) texts << a->text();
     return texts;
+  }
+  QStringList FileMenuTexts() { return MenuTexts(0); }
+
+  // The window shown and active, so that its keys reach its commands.
+  void Activate() {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
 
   QTemporaryDir dir;
@@ -45,13 +60,15 @@ class MainWindowTest : public ::testing::Test {
   CMiradoDoc file{doc};
   MessageRecorder messages;
   QString openAnswer, saveAnswer;
+  int saveAsked = 0;
   std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, FileMenuComesFromTheCommandTable) {
   const QStringList texts = FileMenuTexts();
-  EXPECT_EQ(texts, (QStringList{"新規作成(&N)", "開く(&O)...", "上書き保存(&S)", "名前を付けて保存(&A)...",
-                                "イメージとして保存(&I)", "PDFに保存(&F)", "出張ファイル作成(&D)", "終了(&X)"}));
+  EXPECT_EQ(texts, (QStringList{"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S",
+                                "名前を付けて保存(&A)...\tCtrl+Shift+S", "イメージとして保存(&I)", "PDFに保存(&F)",
+                                "出張ファイル作成(&D)", "印刷(&P)...\tCtrl+P", "終了(&X)"}));
   EXPECT_STREQ(window->Commands().Find(ID_FILE_SAVE_AS)->name, "ID_FILE_SAVE_AS");
   EXPECT_EQ(window->Commands().FindByName("ID_APP_EXIT")->id, ID_APP_EXIT);
 }
@@ -151,6 +168,73 @@ TEST_F(MainWindowTest, CancellingTheSaveDialogKeepsTheWindowOpen) {
   EXPECT_TRUE(window->isVisible());
   messages.answers = {IDNO};
   EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
+  Activate();
+  EXPECT_EQ(MenuTexts(1), (QStringList{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
+  EXPECT_TRUE(MenuTexts(1, true).isEmpty());
+
+  doc.Header().SlideCount = 2;
+  file.Edits().Apply(EditKind::NoSnapshot, [](Document& d) { (void)d.AddObject(fixtures::Figure(objkind::Star)); });
+  window->View()->SelectNewObject(0);
+  file.SetModifiedFlag(false);
+  file.Edits().Apply(EditKind::Undoable, [](Document& d) {
+    d.Object(0).Slide = 1;  // moved onto the next slide, which is shown
+    d.Header().CurSlide = 1;
+    d.Header().Zoom = 2.0f;
+  });
+  EXPECT_EQ(MenuTexts(1, true), QStringList{"元に戻す(&U)\tCtrl+Z"});
+
+  file.SetModifiedFlag(false);
+  window->setWindowModified(false);
+  QTest::keyClick(window->View(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc.Object(0).Slide, 0);
+  EXPECT_EQ(window->View()->Doc().Header().CurSlide, 0);
+  EXPECT_FLOAT_EQ(doc.Header().Zoom, 1.0f);
+  EXPECT_EQ(window->View()->Selection().primary, -1);
+  EXPECT_TRUE(file.IsModified());
+  EXPECT_TRUE(window->isWindowModified());
+  EXPECT_EQ(MenuTexts(1, true), QStringList{"やり直し(&R)\tCtrl+Y"});
+
+  QTest::keyClick(window->View(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(doc.Object(0).Slide, 1);
+  EXPECT_EQ(doc.Header().CurSlide, 1);
+  QTest::keyClick(window->View(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(doc.Header().CurSlide, 1);  // nothing left to redo
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainWindowTest, OpeningOrStartingADocumentForgetsTheSteps) {
+  file.Edits().Apply(EditKind::Undoable, [](Document& d) { d.Header().SlideCount = 3; });
+  ASSERT_TRUE(window->Commands().IsEnabled(ID_UNDO));
+  messages.answers = {IDNO};
+  openAnswer = dir.filePath("talk.tvl");
+  window->Commands().Run(ID_FILE_OPEN);
+  EXPECT_FALSE(window->Commands().IsEnabled(ID_UNDO));
+
+  file.Edits().Apply(EditKind::Undoable, [](Document& d) { d.Header().SlideCount = 3; });
+  window->Commands().Run(ID_UNDO);
+  ASSERT_TRUE(window->Commands().IsEnabled(ID_REDO));
+  messages.answers = {IDNO};
+  window->Commands().Run(ID_FILE_NEW);
+  EXPECT_FALSE(window->Commands().IsEnabled(ID_REDO));
+}
+
+TEST_F(MainWindowTest, EveryKeyRunsACommandOfTheWindow) {
+  Activate();
+  for (const CommandShortcut& s : CommandShortcuts()) {
+    EXPECT_NE(window->Commands().Find(s.id), nullptr) << s.keys;
+  }
+  file.SetModifiedFlag();
+  messages.answers = {IDCANCEL};
+  QTest::keyClick(window->View(), Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(messages.Ids(), std::vector<int>{IDP_ASK_TO_SAVE});  // 新規作成 asks first
+  messages.messages.clear();
+  saveAnswer.clear();  // the dialog cancelled
+  QTest::keyClick(window->View(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(saveAsked, 1);  // 名前を付けて保存 asks for the name
+  EXPECT_TRUE(file.IsModified());
 }
 
 }  // namespace

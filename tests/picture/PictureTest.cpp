@@ -78,8 +78,10 @@ TEST(Picture, WrappedBitmapSavesAsLosslessBmp) {
   QImage image(5, 3, QImage::Format_RGB32);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(x * 50, y * 80, 7));
-  const QByteArray bmp = Picture::Wrap(image)->Save();
+  const auto wrapped = Picture::Wrap(image);
+  const QByteArray bmp = wrapped->Save();
   ASSERT_TRUE(bmp.startsWith("BM"));
+  EXPECT_EQ(wrapped->Save(), bmp);  // the same file every time
   const auto back = Picture::Load(bmp);
   ASSERT_NE(back, nullptr);
   EXPECT_EQ(back->Encoding(), PictureEncoding::Bmp);
