@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "base/MessageIds.h"
-
 #include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "base/MessageIds.h"
 #include "tests/core/DocFixtures.h"
 
 namespace {

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/MessageIds.h"
-
 #include <vector>
 
+#include "base/MessageIds.h"
 #include "tests/core/DocFixtures.h"
 
 namespace {
