@@ -60,7 +60,7 @@ CMySplitterWnd::CMySplitterWnd(QWidget* top, QWidget* list, QWidget* parent) : Q
   setCollapsible(1, true);
   setStretchFactor(0, 1);
   setStretchFactor(1, 0);
-  list->setMinimumHeight(0);
+  list->setMinimumHeight(1);  // not its size hint: the list may be 50 high
   setSizes({std::max(1, GetInt(kTopHeight)), kListStart});
   connect(this, &QSplitter::splitterMoved, this, &CMySplitterWnd::Moved);
 }

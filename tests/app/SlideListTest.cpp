@@ -19,6 +19,7 @@
 #include "editor/MiradoView.h"
 #include "editor/PageMenu.h"
 #include "editor/PageView.h"
+#include "editor/UndoRedo.h"
 #include "tests/render/RenderFixtures.h"
 
 namespace {
@@ -58,10 +59,10 @@ TEST(SplitterRules, TheListIsClosedOrFiftyToThreeHundredHigh) {
 }
 
 TEST_F(SlideListTest, TheTopRowKeepsItsHeightAcrossARestart) {
-  WriteInt("Last", "cyCur", 250);
+  WriteInt("Last", "cyCur", 450);
   Open();
   CMySplitterWnd* splitter = window->Splitter();
-  EXPECT_EQ(splitter->sizes().value(0), 250);
+  EXPECT_EQ(splitter->sizes().value(0), 450);
   EXPECT_LE(splitter->ListHeight(), kListMax);
   splitter->ToggleList();
   EXPECT_EQ(splitter->ListHeight(), 0);
@@ -93,7 +94,7 @@ TEST_F(SlideListTest, TheListAndTheViewShowTheSameSlide) {
   QTest::keyClick(list, Qt::Key_Delete);
   EXPECT_EQ(messages.Ids(), std::vector<int>{msg::AskDeleteSlide});
   EXPECT_EQ(Header().SlideCount, 2);
-  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_TRUE(window->Commands().Run(ID_UNDO));
   EXPECT_EQ(Header().SlideCount, 3);
   (void)list->viewport()->grab();  // a paint
   EXPECT_EQ(list->Thumbnails().Count(), 3);
