@@ -103,7 +103,7 @@ void MainWindow::RegisterCommands() {
                  [this] { return doc_.Data().Header().CurSlide + 1 < doc_.Data().Header().SlideCount; }});
   commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
                  [this] { return doc_.Data().Header().CurSlide > 0; }});
-  RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
+  RegisterShowCommands(commands_, doc_.Edits(), this);
   commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
@@ -132,7 +132,7 @@ void MainWindow::BuildMenus() {
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE, ID_ADD_MAE, ID_ADD_ATO, ID_ADD_TAIL,
                                             ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
-          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_SHOW_SETTEI});
+          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.
