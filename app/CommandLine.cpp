@@ -44,6 +44,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.info = true;
     } else if (a == "--show") {
       cl.show = true;
+    } else if (a == "--rehearse") {
+      cl.rehearse = true;
     } else if (a == "--quit-after-paint") {
       cl.quitAfterPaint = true;
     } else if (a == "--save-as") {
@@ -84,15 +86,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
       cl.error = QString("only one document can be opened: %1").arg(a);
     }
   }
-  const int documentModes = cl.info + cl.show + !cl.saveAsPath.isEmpty() + (cl.renderSlide > 0) +
-                            !cl.exportImagesDir.isEmpty() + !cl.exportPdfPath.isEmpty() + cl.print +
-                            !cl.printToPath.isEmpty() + !cl.packagePath.isEmpty();
+  const int documentModes = cl.info + cl.show + cl.rehearse + !cl.saveAsPath.isEmpty() +
+                            (cl.renderSlide > 0) + !cl.exportImagesDir.isEmpty() +
+                            !cl.exportPdfPath.isEmpty() + cl.print + !cl.printToPath.isEmpty() +
+                            !cl.packagePath.isEmpty();
   const bool sample = !cl.makeSamplePath.isEmpty();
   if (cl.error.isEmpty() && documentModes > 0 && cl.document.isEmpty())
     cl.error = "this option needs a document: FILE.tvl";
   if (cl.error.isEmpty() && documentModes + sample > 1)
-    cl.error = "--info, --show, --save-as, --render-slide, --export-images, --export-pdf, --print-to, "
-               "--print, --package and --make-sample cannot be used together";
+    cl.error = "--info, --show, --rehearse, --save-as, --render-slide, --export-images, --export-pdf, "
+               "--print-to, --print, --package and --make-sample cannot be used together";
   if (cl.error.isEmpty() && sample && !cl.document.isEmpty())
     cl.error = "--make-sample opens no document";
   if (cl.error.isEmpty() && cl.renderSlide > 0 && cl.outPath.isEmpty())
@@ -114,6 +117,7 @@ QString HelpText() {
   return QStringLiteral(
       "Usage: Tessaly [FILE.tvl]\n"
       "       Tessaly --show FILE.tvl\n"
+      "       Tessaly --rehearse FILE.tvl\n"
       "       Tessaly --info FILE.tvl\n"
       "       Tessaly --save-as OUT.tvl IN.tvl\n"
       "       Tessaly --render-slide N [--zoom Z] --out FILE.png IN.tvl\n"
@@ -128,6 +132,9 @@ QString HelpText() {
       "\n"
       "  --show FILE.tvl          run the show of the document at once; the program\n"
       "                           ends with the show\n"
+      "  --rehearse FILE.tvl      run the timing rehearsal, then show its results;\n"
+      "                           times kept there are saved to the file (with the\n"
+      "                           backup rule of a normal save)\n"
       "  --quit-after-paint       end as soon as the main window has painted once\n"
       "                           (for timing the start-up)\n"
       "  --print FILE.tvl         print every slide on the default printer, or on\n"

@@ -9,6 +9,7 @@ struct CommandLine {
   bool version = false;
   bool info = false;   // --info FILE: print a summary of the document
   bool show = false;   // --show FILE: run the show at once, without the main window
+  bool rehearse = false;  // --rehearse FILE: the measuring rehearsal, its results, a save
   bool quitAfterPaint = false;  // --quit-after-paint: end once the main window has painted
   QString saveAsPath;  // --save-as OUT IN: open IN and save it as OUT
   int renderSlide = 0;  // --render-slide N (1-based) --zoom Z --out FILE.png IN

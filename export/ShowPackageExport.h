@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "base/Failure.h"
-#include "export/SlideJobs.h"
+#include "render/SlideJobs.h"
 #include "show/package/PackageFormat.h"
 
 class Document;

@@ -29,6 +29,16 @@ TEST(CommandLine, MakeSampleTakesAnOutputAndNoDocument) {
   EXPECT_FALSE(ParseCommandLine({"Tessaly", "--make-sample", "out.tvl", "--info", "in.tvl"}).error.isEmpty());
 }
 
+TEST(CommandLine, RehearseTakesOneDocumentAndNeedsTheWindowSystem) {
+  const CommandLine rehearse = ParseCommandLine({"Tessaly", "--rehearse", "talk.tvl"});
+  EXPECT_TRUE(rehearse.rehearse);
+  EXPECT_EQ(rehearse.document, "talk.tvl");
+  EXPECT_TRUE(rehearse.error.isEmpty());
+  EXPECT_FALSE(rehearse.Batch());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--rehearse"}).error.isEmpty());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--rehearse", "--show", "talk.tvl"}).error.isEmpty());
+}
+
 TEST(CommandLine, ExportOptionsTakeTheirValuesAndADocument) {
   const CommandLine images =
       ParseCommandLine({"Tessaly", "--export-images", "out", "--format", "tiff", "--zoom", "2", "in.tvl"});
