@@ -161,7 +161,7 @@ void MainWindow::FillRecentFiles() {
   const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
   fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_PAGE_SET, ID_FILE_PRINT}) add(id, QString());
+  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE, ID_PAGE_SET, ID_FILE_PRINT}) add(id, QString());
   const QStringList files = LoadRecentFiles();
   if (!files.isEmpty()) fileMenu_->addSeparator();
   for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
