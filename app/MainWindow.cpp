@@ -14,6 +14,7 @@
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
 #include "app/ViewStatusBar.h"
+#include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
 #include "base/StringTable.h"
@@ -49,6 +50,9 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), dialogs_(std::move(dialogs)) {
   view_ = new CMiradoView(doc_.Edits(), commands_, this);
   setCentralWidget(view_);
+  ViewHooks hooks;
+  hooks.askFreeSlideSize = [this] { return ShowMessage(msg::AskFreeSlideSize, this, {}, MsgStyle::YesNo) == IDYES; };
+  view_->SetHooks(std::move(hooks));
   InstallViewStatusBar(*this, *view_);
   undo_ = std::make_unique<UndoRedo>(doc_.Edits(), commands_,
                                      [this](const Failure& failure) { ShowFailure(failure, this); });
