@@ -399,10 +399,10 @@ void CMiradoView::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (event->button() != Qt::LeftButton || !mouse_.Dragging()) return;
   mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  ShowFeedback({});  // gone before the release may ask a question
   mouse_.Release(Input(*event));
   still_ = QImage();
   stillLeavesOut_.clear();
-  ShowFeedback({});
   const QPoint client = event->position().toPoint();
   ApplyPointer(Classify(client), client);
   Redraw();

@@ -17,6 +17,10 @@
 #include "geometry/Angles.h"
 #include "geometry/ObjectFrame.h"
 #include "geometry/Rotation.h"
+#include "geometry/DefaultOutline.h"
+#include "geometry/ShapeHandles.h"
+#include "render/gdi/Color.h"
+#include "render/gdi/Dc.h"
 
 namespace {
 
@@ -405,6 +409,33 @@ TEST_F(Mouse, ADoubleClickOnAnImageOpensItsProperties) {
   mouse.DoubleClick(At(QPoint(150, 150)));
   EXPECT_EQ(host.imageProperties, 0);
   EXPECT_EQ(host.opened, -1);
+}
+
+TEST_F(Mouse, AShapeHandleReshapesWithoutAStep) {
+  ObjectRecord o = renderfixtures::Box(QRect(300, 300, 201, 101), 0xFFFFFF, 0x000000);
+  o.ObjKind = objkind::RoundRect;
+  o.RoundR = 60;
+  ASSERT_TRUE(DefaultOutline(o, 0, 6));
+  const int i = Add(doc, o, true);
+  sel.primary = i;
+  const QPoint handle = ShapeHandles(doc.Object(i), 1.0f).at(0);
+  const Document before = doc;
+  Drag(handle, handle + QPoint(6, 0));
+  EXPECT_NE(renderfixtures::DocumentBytes(doc), renderfixtures::DocumentBytes(before));
+  EXPECT_EQ(steps, 0);
+}
+
+TEST(Feedback, AGlowLineIsPalestOutside) {
+  QImage image(9, 9, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  gdi::Dc dc(image);
+  Feedback f;
+  f.Glow({QPoint(0, 4), QPoint(8, 4)}, false);
+  PaintFeedback(dc, f);
+  EXPECT_EQ(gdi::FromQRgb(image.pixel(4, 4)), kGlowColours[2]);
+  EXPECT_EQ(gdi::FromQRgb(image.pixel(4, 2)), 0xFFFFFFu);
+  EXPECT_NE(gdi::FromQRgb(image.pixel(4, 3)), 0xFFFFFFu);
+  EXPECT_EQ(f.Area().contains(QRect(0, 4, 9, 1)), true);
 }
 
 TEST(InPlaceText, InputIsCountedInCp932AndNeverSplit) {
