@@ -4,6 +4,7 @@
 #include "app/DocumentInfo.h"
 #include "app/ExportBatch.h"
 #include "app/MiradoDoc.h"
+#include "app/PrintBatch.h"
 #include "app/SamplePresentation.h"
 #include "base/MessageSink.h"
 #include "core/Document.h"
@@ -28,6 +29,7 @@ int RunBatch(const CommandLine& cl, std::FILE* out, std::FILE* err) {
   Document doc;
   CMiradoDoc file(doc);
   if (!file.OpenDocument(cl.document, nullptr)) return 1;
+  if (cl.Print()) return RunPrintBatch(doc, cl, err);
   if (cl.Export()) return RunExportBatch(doc, cl, err);
   if (cl.info) {
     std::fputs(DocumentInfoJson(doc).constData(), out);

@@ -1,5 +1,5 @@
 // The options that run without a window: --help, --version, --info, --save-as,
-// --render-slide, --export-images, --export-pdf, --make-sample.
+// --render-slide, --export-images, --export-pdf, --print-to, --print, --make-sample.
 #pragma once
 
 #include <cstdio>

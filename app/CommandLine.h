@@ -9,6 +9,7 @@ struct CommandLine {
   bool version = false;
   bool info = false;   // --info FILE: print a summary of the document
   bool show = false;   // --show FILE: run the show at once, without the main window
+  bool rehearse = false;  // --rehearse FILE: the measuring rehearsal, its results, a save
   bool quitAfterPaint = false;  // --quit-after-paint: end once the main window has painted
   QString saveAsPath;  // --save-as OUT IN: open IN and save it as OUT
   int renderSlide = 0;  // --render-slide N (1-based) --zoom Z --out FILE.png IN
@@ -19,6 +20,12 @@ struct CommandLine {
   QString imageFormat = "jpeg";
   QString exportPdfPath;    // --export-pdf OUT [--slide N] [--zoom Z] IN
   int slide = 0;            // --slide N (1-based); 0: every slide
+  QString printToPath;      // --print-to OUT.pdf [--per-sheet N] [--frame] [--numbers] IN
+  bool print = false;       // --print [--printer NAME] IN: on a printer
+  QString printerName;      // empty: the default printer
+  int perSheet = 0;         // 1, 2 or 6; 0: as stored
+  int frame = -1;           // --frame 1, --no-frame 0, -1: as stored
+  int numbers = -1;         // --numbers 1, --no-numbers 0, -1: printed
   QString error;       // set when the arguments cannot be understood
   QString document;    // the .tvl file to open
 
@@ -27,7 +34,8 @@ struct CommandLine {
     return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 ||
            !makeSamplePath.isEmpty() || Export() || !error.isEmpty();
   }
-  bool Export() const { return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty(); }
+  bool Export() const { return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty() || Print(); }
+  bool Print() const { return print || !printToPath.isEmpty(); }
   // Batch options that draw text, so need fonts.
   bool NeedsFonts() const { return renderSlide > 0 || !makeSamplePath.isEmpty() || Export(); }
 };

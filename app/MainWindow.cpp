@@ -84,11 +84,12 @@ void MainWindow::RegisterCommands() {
                  [this] { return doc_.Data().Header().CurSlide + 1 < doc_.Data().Header().SlideCount; }});
   commands_.Add({ID_PREV_SLIDE, "ID_PREV_SLIDE", label("前のスライド(&P)"), [this] { view_->StepSlide(-1); },
                  [this] { return doc_.Data().Header().CurSlide > 0; }});
-  RegisterShowCommands(commands_, [this]() -> const Document& { return doc_.Data(); }, this);
+  RegisterShowCommands(commands_, doc_.Edits(), this);
   commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
+  RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -110,7 +111,7 @@ void MainWindow::BuildMenus() {
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
-          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_SHOW_SETTEI});
+          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.
@@ -139,7 +140,7 @@ void MainWindow::FillRecentFiles() {
   const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
   fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE}) add(id, QString());
+  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_PRINT}) add(id, QString());
   const QStringList files = LoadRecentFiles();
   if (!files.isEmpty()) fileMenu_->addSeparator();
   for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));

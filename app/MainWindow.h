@@ -9,6 +9,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/PrintCommand.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
@@ -23,6 +24,7 @@ struct FileDialogs {
   std::function<QString(QWidget*, const QString& suggested)> saveAs;
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
+  InsatuDialogs print = InsatuDialogs::Standard();
   static FileDialogs Standard();
 };
 

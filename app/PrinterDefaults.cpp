@@ -2,13 +2,12 @@
 
 #include <QPrinterInfo>
 
-#include "base/Settings.h"
+#include "export/PrintSettings.h"
 
 PrinterDefaults ReadPrinterDefaults() {
   PrinterDefaults d;
   d.printer = QPrinterInfo::defaultPrinterName();
-  d.paperSize = GetInt("Insatu", "PaperSize", 9);
-  const int orientation = GetInt("Insatu", "Orientation", 1);
-  d.orientation = (orientation == 1 || orientation == 2) ? orientation : 1;
+  d.paperSize = GetInt(insatu::PaperSize);
+  d.orientation = ReadOrientation();
   return d;
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/CommandIds.h"
+#include "app/PrintCommand.h"
 #include "app/ShowCommands.h"
 #include "editor/CommandRegistry.h"
 #include "editor/ContextMenus.h"
@@ -18,6 +19,7 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_FILE_OPEN, "Ctrl+O"},
     {ID_FILE_SAVE, "Ctrl+S"},
     {ID_FILE_SAVE_AS, "Ctrl+Shift+S"},
+    {ID_FILE_PRINT, "Ctrl+P"},
     {ID_UNDO, "Ctrl+Z"},
     {ID_REDO, "Ctrl+Y"},
     {ID_REDO, "Ctrl+Shift+Z"},

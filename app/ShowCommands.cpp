@@ -2,35 +2,18 @@
 
 #include <algorithm>
 
+#include "app/DocumentSlides.h"
+#include "app/MiradoDoc.h"
+#include "app/ResultDlg.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
 #include "core/Document.h"
 #include "core/Records.h"
 #include "editor/CommandRegistry.h"
-#include "render/SlideRenderer.h"
 #include "render/gdi/Color.h"
-#include "render/gdi/Dc.h"
 #include "show/ShowDlg.h"
-#include "show/SlideSource.h"
 
 namespace {
-
-// The document's slides drawn as every outside caller draws them: at the
-// show's own scale with a white frame.
-class DocumentSlides : public SlideSource {
- public:
-  explicit DocumentSlides(const Document& doc) : doc_(doc) {}
-  int SlideCount() const override { return std::min<int>(doc_.Header().SlideCount, kMaxSlides); }
-  bool RenderSlide(int index, float scale, QImage& target) override {
-    target.fill(Qt::white);
-    gdi::Dc dc(target);
-    (void)DrawSlide(dc, doc_, RenderContext::Outside(index, scale));  // left out what cannot be drawn
-    return true;
-  }
-
- private:
-  const Document& doc_;
-};
 
 BellSetting Bell(std::uint16_t kind, std::uint16_t time) { return {kind, time}; }
 
@@ -58,16 +41,27 @@ QColor ShowPenColour() {
   return gdi::ToQColor(c < 0 ? kDefaultPenColour : c);
 }
 
-void RunDocumentShow(const Document& doc, ShowMode mode, QWidget* owner) {
-  DocumentSlides slides(doc);
-  ShowSettings settings = ShowSettingsFromHeader(doc.Header());
+void RunDocumentShow(EditPath& edits, ShowMode mode, QWidget* owner) {
+  DocumentSlides slides(edits.Doc());
+  ShowSettings settings = ShowSettingsFromHeader(edits.Doc().Header());
   settings.penColour = ShowPenColour();
-  const Result<void> shown = RunShow(settings, mode, slides, owner);
+  const auto results = [&edits, mode](const std::vector<int>& times, QWidget* over) {
+    RunResults(edits, mode, times, over);
+  };
+  const Result<void> shown = RunShow(settings, mode, slides, owner, results);
   if (!shown) ShowFailure(shown.error(), owner);
 }
 
-void RegisterShowCommands(CommandRegistry& commands, std::function<const Document&()> document,
-                          QWidget* owner) {
+bool RunFileShow(const QString& path, ShowMode mode) {
+  Document doc;
+  CMiradoDoc file(doc);
+  if (!file.OpenDocument(path, nullptr)) return false;
+  RunDocumentShow(file.Edits(), mode, nullptr);
+  if (!file.IsModified()) return true;
+  return file.SaveDocument(file.PathName(), nullptr);
+}
+
+void RegisterShowCommands(CommandRegistry& commands, EditPath& edits, QWidget* owner) {
   const struct {
     int id;
     const char* name;
@@ -81,10 +75,11 @@ void RegisterShowCommands(CommandRegistry& commands, std::function<const Documen
        ShowMode::RehearsalMeasure},
       {ID_TIME_CHANGE_MODE, "ID_TIME_CHANGE_MODE", "リハーサル(自動切替え)(&C)",
        ShowMode::RehearsalAuto},
+      {ID_AUTO_SETTEI, "ID_AUTO_SETTEI", "自動切替え時間の設定(&T)...", ShowMode::ResultsOnly},
   };
   for (const auto& row : table) {
     const ShowMode mode = row.mode;
     commands.Add({row.id, row.name, QString::fromUtf8(row.label),
-                  [document, mode, owner] { RunDocumentShow(document(), mode, owner); }, {}});
+                  [&edits, mode, owner] { RunDocumentShow(edits, mode, owner); }, {}});
   }
 }

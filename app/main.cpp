@@ -13,7 +13,6 @@
 #include "base/Allocator.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
-#include "core/Document.h"
 #include "editor/MiradoView.h"
 
 namespace {
@@ -26,15 +25,6 @@ class QuitAfterPaint : public QObject {
     return QObject::eventFilter(watched, event);
   }
 };
-
-// `--show FILE`: the document's production show without the main window.
-int RunShowOnly(const QString& path) {
-  Document doc;
-  CMiradoDoc file(doc);
-  if (!file.OpenDocument(path, nullptr)) return 1;
-  RunDocumentShow(doc, ShowMode::Production, nullptr);
-  return 0;
-}
 
 }  // namespace
 
@@ -64,7 +54,8 @@ int main(int argc, char* argv[]) {
   MessageBoxSink boxes;
   ScopedMessageSink messagesInBoxes(boxes);
 
-  if (cl.show) return RunShowOnly(cl.document);
+  if (cl.show || cl.rehearse)
+    return RunFileShow(cl.document, cl.rehearse ? ShowMode::RehearsalMeasure : ShowMode::Production) ? 0 : 1;
 
   CMiradoApp theApp;
   if (!theApp.InitInstance(cl)) return 1;

@@ -2,12 +2,15 @@
 // per slide) as a PDF: the whole `Tessaly --export-pdf` process; in this
 // process the export on one thread and on every core; and its three parts on
 // one thread: drawing the slides, encoding them (JPEG and the one-page PDF),
-// and joining the pages with the information.
+// and joining the pages with the information. Printing the same document six
+// slides to a sheet into a PDF file: the whole `Tessaly --print-to` process,
+// and in this process on one thread and on every core.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
@@ -27,6 +30,7 @@
 #include "export/PdfExport.h"
 #include "export/PdfInfo.h"
 #include "export/PdfWeld.h"
+#include "export/SheetPrinter.h"
 #include "render/SlideRenderer.h"
 
 namespace {
@@ -155,6 +159,34 @@ void BM_WriteAndJoinPages(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WriteAndJoinPages)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_PrintToProcess(benchmark::State& state) {
+  Deck& deck = TheDeck();
+  for (auto _ : state) {
+    QProcess p;
+    p.start(TESSALY_EXE, {"--print-to", deck.dir.filePath("sheets.pdf"), "--per-sheet", "6", deck.path});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) state.SkipWithError("printing failed");
+  }
+}
+BENCHMARK(BM_PrintToProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// As --print-to prints: A4 at 300 dots per inch, the paper's edge included.
+void BM_PrintSheetsInProcess(benchmark::State& state) {
+  Deck& deck = TheDeck();
+  PrintJob job;
+  job.options.perSheet = 6;
+  job.sheets = {1, SheetCount(kSlides, 6)};
+  job.workers = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    QPdfWriter writer(deck.dir.filePath("in-process-sheets.pdf"));
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins({});
+    if (!PrintSheets(deck.doc, writer, job)) state.SkipWithError("printing failed");
+  }
+}
+BENCHMARK(BM_PrintSheetsInProcess)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
+    ->UseRealTime()->Iterations(3);
 
 }  // namespace
 

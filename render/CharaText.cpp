@@ -8,6 +8,7 @@
 #include "core/Records.h"
 #include "geometry/Rotation.h"
 #include "render/MakeFont.h"
+#include "render/RenderContext.h"
 #include "render/gdi/Color.h"
 
 bool HasCharaText(const ObjectRecord& r) { return r.CharaText[0] != '\0'; }
@@ -17,11 +18,12 @@ QByteArray CharaTextBytes(const ObjectRecord& r) {
   return TruncateCp932(text, kCharaTextBytes);
 }
 
-void TileCharaText(QImage& surface, const ObjectRecord& r, float zoom) {
+void TileCharaText(QImage& surface, const ObjectRecord& r, float zoom, bool printer) {
   if (!HasCharaText(r) || surface.isNull() || r.ChararefText == kNoColor) return;
   const QString face = DecodeCp932Buffer(r.CharaFontName, sizeof r.CharaFontName);
-  const LogFont lf = MakeFont(face, ToView(r.CharaFontSize, zoom), r.CharaFontBold, r.CharaFontItalic, false,
-                              false, r.CharaAngle, surface.logicalDpiY());
+  const FontScale size = ScaleFont(r.CharaFontSize, zoom, printer, surface.logicalDpiY());
+  const LogFont lf =
+      MakeFont(face, size.points, r.CharaFontBold, r.CharaFontItalic, false, false, r.CharaAngle, size.dpi);
   QFont font = ToQFont(lf);
   font.setKerning(false);
   const QString text = DecodeCp932(CharaTextBytes(r));

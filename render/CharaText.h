@@ -18,5 +18,6 @@ QByteArray CharaTextBytes(const ObjectRecord& r);
 // Tiles the object's characters over the whole of `surface` from its top-left
 // corner, in whole cells only: the string plus the character spacing across, the
 // line height plus the line spacing down. The characters turn by CharaAngle about
-// each cell's corner; the tiles do not turn with the object.
-void TileCharaText(QImage& surface, const ObjectRecord& r, float zoom);
+// each cell's corner; the tiles do not turn with the object. The spacings
+// follow the zoom; the font follows it as ScaleFont says.
+void TileCharaText(QImage& surface, const ObjectRecord& r, float zoom, bool printer = false);

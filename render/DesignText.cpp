@@ -108,7 +108,7 @@ void CDrawDText::DrawGlyph(GlyphFont& font, char32_t code, const ObjectRecord& r
   const int pad = r.refLine == kNoColor ? 0 : OutlineWidth(r.Futosa, ctx_.zoom) / 2 + 2;
   QImage work = FillFor(r, g->size + QSize(2 * pad, 2 * pad));
   if (work.isNull()) return;
-  TileCharaText(work, r, ctx_.zoom);
+  TileCharaText(work, r, ctx_.zoom, ctx_.printer);
   ApplyMask(work, g->mask, QPoint(pad, pad));
   if (r.refLine != kNoColor) {
     gdi::Dc dc(work);

@@ -119,21 +119,22 @@ void FloodEdgeSeeds(gdi::Dc& dc, const ObjectRecord& r, float zoom, Points p, CO
 }
 
 // The brush of the interior faces; the fill colour when the gradient cannot be made.
-gdi::Brush InteriorBrush(const ObjectRecord& r, float zoom, QSize buffer, Points outline, COLORREF fill) {
+gdi::Brush InteriorBrush(const ObjectRecord& r, const RenderContext& ctx, QSize buffer, Points outline,
+                         COLORREF fill) {
   if (r.GradePattern != -1) {
     // The faces lie inside the outline's bounds, the barrier's pixel beyond them included.
     const Bounds b = CMathSub::BoundingRect(outline);
     const QRect faces = QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)).adjusted(-2, -2, 2, 2);
     std::optional<QImage> scratch = GradientForObject(r, buffer, faces);
     if (!scratch) return {fill};
-    if (HasCharaText(r)) TileCharaText(*scratch, r, zoom);
+    if (HasCharaText(r)) TileCharaText(*scratch, r, ctx.zoom, ctx.printer);
     return gdi::Brush::Pattern(*scratch);
   }
   if (!HasCharaText(r)) return {fill};
   QImage scratch(buffer, QImage::Format_RGB32);
   if (scratch.isNull()) return {fill};
   scratch.fill(gdi::ToQRgb(fill));
-  TileCharaText(scratch, r, zoom);
+  TileCharaText(scratch, r, ctx.zoom, ctx.printer);
   return gdi::Brush::Pattern(scratch);
 }
 
@@ -160,7 +161,7 @@ void PaintFaces(gdi::Dc& buffer, const ObjectRecord& r, const RenderContext& ctx
     if (i != 8 && buffer.GetPixel(corners[i].x(), corners[i].y()) == kTransKey)
       buffer.FloodFill(corners[i].x(), corners[i].y(), fill);
 
-  const gdi::Brush interior = InteriorBrush(r, ctx.zoom, buffer.Surface().size(), outline, fill);
+  const gdi::Brush interior = InteriorBrush(r, ctx, buffer.Surface().size(), outline, fill);
   const FaceSeeds* seeds = SeedsOf(r.ObjKind);
   if (!seeds || !FloodSeeds(buffer, *seeds, outline, fill, interior, r.refSecondMen)) {
     buffer.SelectBrush(interior);

@@ -28,8 +28,9 @@ constexpr int kAlignRight = 2;
 
 QFont FigureFont(const ObjectRecord& r, const RenderContext& ctx, int dpiY, int degrees) {
   const QString face = DecodeCp932Buffer(r.FontName, sizeof r.FontName);
-  QFont font = ToQFont(MakeFont(face, ctx.Scale(r.FontSize), r.FontBold, r.FontItalic, r.FontDel,
-                                r.FontUnder, degrees, dpiY));
+  const FontScale size = ScaleFont(r.FontSize, ctx.zoom, ctx.printer, dpiY);
+  QFont font = ToQFont(MakeFont(face, size.points, r.FontBold, r.FontItalic, r.FontDel, r.FontUnder, degrees,
+                                size.dpi));
   font.setKerning(false);  // widths add up character by character, as wrapping measures them
   return font;
 }

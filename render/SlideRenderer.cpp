@@ -1,5 +1,7 @@
 #include "render/SlideRenderer.h"
 
+#include <algorithm>
+
 #include "core/Document.h"
 #include "render/DesignText.h"
 #include "render/FigurePipeline.h"
@@ -73,5 +75,17 @@ QImage RenderSlideImage(const Document& doc, int slide, float zoom) {
   image.fill(Qt::white);
   gdi::Dc dc(image);
   (void)DrawSlide(dc, doc, ctx);  // an object that cannot be drawn is left out
+  return image;
+}
+
+QImage RenderPrintedSlide(const Document& doc, int slide, QSize size) {
+  const DocHeader& h = doc.Header();
+  const float zoom = std::min(static_cast<float>(size.width()) / static_cast<float>(std::max<int>(h.SlideW, 1)),
+                              static_cast<float>(size.height()) / static_cast<float>(std::max<int>(h.SlideH, 1)));
+  QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  gdi::Dc dc(image);
+  (void)DrawSlide(dc, doc, RenderContext::ForPrinter(slide, zoom));  // an object that cannot be drawn is left out
   return image;
 }

@@ -31,3 +31,7 @@ bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int 
 // Slide `slide` (0-based) at `zoom` on a white-framed image of exactly the
 // slide's size, as shows, thumbnails, printing and exports see it.
 QImage RenderSlideImage(const Document& doc, int slide, float zoom);
+
+// Slide `slide` drawn to fill `size` pixels of a printer, or of its preview,
+// at that resolution (not stretched) and with the printer's font rule.
+QImage RenderPrintedSlide(const Document& doc, int slide, QSize size);

@@ -137,10 +137,12 @@ void CShowDlg::RepaintBell() {
 
 void CShowDlg::PlayBellSound(int bell) { bells_.Play(bell); }
 
-// The results graph is not there yet: the show ends where it would open.
-void CShowDlg::OpenResults(const std::vector<int>&) {
+// In a rehearsal the show stays behind the results until they close; with
+// the stored times only, the show was never shown.
+void CShowDlg::OpenResults(const std::vector<int>& times) {
   if (clock_) clock_->hide();
   SetCursorHidden(false);
+  if (results_) results_(times, isVisible() ? this : parentWidget());
   EndShow();
 }
 
@@ -184,8 +186,10 @@ void CShowDlg::EndShow() {
   done(QDialog::Accepted);
 }
 
-Result<void> RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides, QWidget* parent) {
+Result<void> RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides, QWidget* parent,
+                     CShowDlg::ResultsWindow results) {
   CShowDlg dlg(settings, mode, slides, parent);
+  dlg.SetResultsWindow(std::move(results));
   QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
   if (!screen) return Failure{};
   if (Result<void> started = dlg.Start(screen->geometry()); !started) return started;

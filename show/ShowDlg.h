@@ -23,6 +23,9 @@ class CShowDlg : public QDialog, private ShowView, private OverlayView {
  public:
   // The pen colour dialog, replaceable in tests; nothing when cancelled.
   using ColourDialog = std::function<std::optional<QColor>(QColor current, QWidget* owner)>;
+  // The results window a rehearsal's end opens, modal over `owner`; the show
+  // ends once it closes. Without one the show just ends there.
+  using ResultsWindow = std::function<void(const std::vector<int>& times, QWidget* owner)>;
 
   // `time` and `bells` default to the real clock and sounds.
   CShowDlg(ShowSettings settings, ShowMode mode, SlideSource& slides, QWidget* parent = nullptr,
@@ -39,6 +42,7 @@ class CShowDlg : public QDialog, private ShowView, private OverlayView {
   CTimeDlg* Clock() const { return clock_.get(); }
   const ShowTooltip& Tooltip() const { return *tooltip_; }
   void SetColourDialog(ColourDialog dialog) { colourDialog_ = std::move(dialog); }
+  void SetResultsWindow(ResultsWindow results) { results_ = std::move(results); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -74,6 +78,7 @@ class CShowDlg : public QDialog, private ShowView, private OverlayView {
   std::unique_ptr<CTimeDlg> clock_;
   std::unique_ptr<ShowTooltip> tooltip_;
   ColourDialog colourDialog_;
+  ResultsWindow results_;
   bool paintNow_ = false;
   int wheel_ = 0;  // wheel angle not yet turned into steps
 };
@@ -81,4 +86,4 @@ class CShowDlg : public QDialog, private ShowView, private OverlayView {
 // Runs a show modally on the screen of `parent` (else the primary screen) and
 // returns when it ends; the failure of a show that could not start.
 Result<void> RunShow(const ShowSettings& settings, ShowMode mode, SlideSource& slides,
-                     QWidget* parent = nullptr);
+                     QWidget* parent = nullptr, CShowDlg::ResultsWindow results = {});

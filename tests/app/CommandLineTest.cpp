@@ -29,6 +29,16 @@ TEST(CommandLine, MakeSampleTakesAnOutputAndNoDocument) {
   EXPECT_FALSE(ParseCommandLine({"Tessaly", "--make-sample", "out.tvl", "--info", "in.tvl"}).error.isEmpty());
 }
 
+TEST(CommandLine, RehearseTakesOneDocumentAndNeedsTheWindowSystem) {
+  const CommandLine rehearse = ParseCommandLine({"Tessaly", "--rehearse", "talk.tvl"});
+  EXPECT_TRUE(rehearse.rehearse);
+  EXPECT_EQ(rehearse.document, "talk.tvl");
+  EXPECT_TRUE(rehearse.error.isEmpty());
+  EXPECT_FALSE(rehearse.Batch());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--rehearse"}).error.isEmpty());
+  EXPECT_FALSE(ParseCommandLine({"Tessaly", "--rehearse", "--show", "talk.tvl"}).error.isEmpty());
+}
+
 TEST(CommandLine, ExportOptionsTakeTheirValuesAndADocument) {
   const CommandLine images =
       ParseCommandLine({"Tessaly", "--export-images", "out", "--format", "tiff", "--zoom", "2", "in.tvl"});
@@ -59,6 +69,36 @@ TEST(CommandLine, ExportOptionsTakeTheirValuesAndADocument) {
       {"--export-pdf", "out.pdf", "--zoom", "0", "in.tvl"},
       {"--export-pdf", "out.pdf", "--export-images", "out", "in.tvl"},
       {"--export-pdf", "out.pdf", "--info", "in.tvl"},
+  };
+  for (const QStringList& args : refused)
+    EXPECT_FALSE(ParseCommandLine(QStringList{"Tessaly"} + args).error.isEmpty()) << args.join(' ').toStdString();
+}
+
+TEST(CommandLine, PrintOptionsTakeTheirValuesAndADocument) {
+  const CommandLine to = ParseCommandLine({"Tessaly", "--print-to", "out.pdf", "--per-sheet", "6", "--no-frame", "in.tvl"});
+  EXPECT_TRUE(to.error.isEmpty()) << to.error.toStdString();
+  EXPECT_EQ(to.printToPath, "out.pdf");
+  EXPECT_EQ(to.perSheet, 6);
+  EXPECT_EQ(to.frame, 0);
+  EXPECT_EQ(to.numbers, -1);  // as the dialog prints: with numbers
+  EXPECT_TRUE(to.Batch() && to.Print() && to.NeedsFonts());
+  const CommandLine print = ParseCommandLine({"Tessaly", "--print", "--printer", "Office", "--numbers", "in.tvl"});
+  EXPECT_TRUE(print.error.isEmpty()) << print.error.toStdString();
+  EXPECT_TRUE(print.print);
+  EXPECT_EQ(print.printerName, "Office");
+  EXPECT_EQ(print.numbers, 1);
+  EXPECT_EQ(print.perSheet, 0);  // as stored
+
+  const QStringList refused[] = {
+      {"--print-to", "out.pdf"},                                // no document
+      {"--print-to", "", "in.tvl"},                             // empty path
+      {"--print-to", "out.pdf", "--per-sheet", "4", "in.tvl"},  // 1, 2 or 6 only
+      {"--print-to", "out.pdf", "--per-sheet", "in.tvl"},
+      {"--export-pdf", "out.pdf", "--per-sheet", "2", "in.tvl"},  // sheets are for printing
+      {"--frame", "in.tvl"},
+      {"--print-to", "out.pdf", "--printer", "Office", "in.tvl"},  // a printer is for --print
+      {"--print-to", "out.pdf", "--print", "in.tvl"},
+      {"--print", "--export-pdf", "out.pdf", "in.tvl"},
   };
   for (const QStringList& args : refused)
     EXPECT_FALSE(ParseCommandLine(QStringList{"Tessaly"} + args).error.isEmpty()) << args.join(' ').toStdString();

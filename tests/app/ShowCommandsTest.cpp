@@ -4,6 +4,7 @@
 
 #include "app/ShowCommands.h"
 #include "core/Document.h"
+#include "core/EditPath.h"
 #include "core/Records.h"
 #include "editor/CommandRegistry.h"
 
@@ -40,13 +41,15 @@ TEST(ShowCommandsTest, SettingsComeFromTheHeader) {
   EXPECT_FALSE(s.player);
 }
 
-TEST(ShowCommandsTest, FourShowCommandsAreRegistered) {
+TEST(ShowCommandsTest, FiveShowCommandsAreRegistered) {
   CommandRegistry commands;
-  Document* none = nullptr;
-  RegisterShowCommands(commands, [&]() -> const Document& { return *none; }, nullptr);
-  ASSERT_EQ(commands.All().size(), 4u);
+  Document doc;
+  EditPath edits(doc);
+  RegisterShowCommands(commands, edits, nullptr);
+  ASSERT_EQ(commands.All().size(), 5u);
   EXPECT_EQ(commands.Find(ID_HONBAN_MODE)->label, QString::fromUtf8("本番開始(&H)"));
   EXPECT_EQ(commands.Find(ID_DURING_MODE)->label, QString::fromUtf8("現在のスライドから本番開始(&D)"));
   EXPECT_EQ(commands.Find(ID_GET_TIME_MODE)->label, QString::fromUtf8("リハーサル(時間計測)(&G)"));
   EXPECT_EQ(commands.Find(ID_TIME_CHANGE_MODE)->label, QString::fromUtf8("リハーサル(自動切替え)(&C)"));
+  EXPECT_EQ(commands.Find(ID_AUTO_SETTEI)->label, QString::fromUtf8("自動切替え時間の設定(&T)..."));
 }

@@ -11,6 +11,7 @@
 #include "base/Cp932.h"
 #include "geometry/Angles.h"
 #include "geometry/MathSub.h"
+#include "render/SlideRenderer.h"
 
 namespace {
 
@@ -305,6 +306,31 @@ TEST_F(FigureTextTest, TheTextShadowLandsWhereTheLightThrowsIt) {
         }
     EXPECT_GT(grey, 0) << "light " << light;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FigureTextTest, PrintedTextKeepsItsPointSizeAtThePrintedResolution) {
+  // At 2.5 times the slide a printer draws 11 points at 240 dots per inch (37
+  // pixels); the screen rule would first cut 27.5 points to 27 (36 pixels).
+  EXPECT_EQ(ScaleFont(11, 2.5f, true, 96).points, 11);
+  EXPECT_EQ(ScaleFont(11, 2.5f, true, 96).dpi, 240);
+  EXPECT_EQ(ScaleFont(11, 2.5f, false, 96).points, 27);
+  EXPECT_EQ(ScaleFont(11, 2.5f, false, 96).dpi, 96);
+
+  renderfixtures::Reset(doc, 1);
+  doc.AddObject(TextFigure("HH", 11));
+  const QSize printed(doc.Header().SlideW * 5 / 2, doc.Header().SlideH * 5 / 2);
+  const std::vector<Band> onPaper = Bands(RenderPrintedSlide(doc, 0, printed), {kCell, kInk});
+  const std::vector<Band> onScreen = Bands(RenderSlideImage(doc, 0, 2.5f), {kCell, kInk});
+  ASSERT_EQ(onPaper.size(), 1u);
+  ASSERT_EQ(onScreen.size(), 1u);
+  EXPECT_EQ(onPaper[0].height, textfixtures::Metrics(PixelFont(MulDiv(11, 240, 72))).height());
+  EXPECT_EQ(onScreen[0].height, textfixtures::Metrics(PixelFont(MulDiv(27, 96, 72))).height());
+  // Both start at the same place in the figure.
+  EXPECT_EQ(onPaper[0].left, onScreen[0].left);
 }
 
 }  // namespace

@@ -115,6 +115,39 @@ TEST(CShowDlgTest, ResultsOnlyNeverShowsTheWindow) {
   EXPECT_FALSE(dlg.isVisible());
 }
 
+// The results open over the show with the measured seconds; the show ends
+// once they close. With the stored times only, they open over the owner.
+TEST(CShowDlgTest, TheRehearsalsEndOpensTheResultsOverTheShow) {
+  ColourSlides slides(2);
+  StepTime time;
+  SilentBells bells;
+  QWidget owner;
+  std::vector<std::pair<std::vector<int>, QWidget*>> opened;
+  const auto results = [&](const std::vector<int>& times, QWidget* over) {
+    opened.emplace_back(times, over);
+  };
+  CShowDlg measure(Settings(2), ShowMode::RehearsalMeasure, slides, &owner, &time, &bells);
+  measure.SetResultsWindow(results);
+  ASSERT_TRUE(measure.Start(QRect(0, 0, 200, 160)));
+  time.Fire(4);
+  Key(measure, Qt::Key_N);
+  time.Fire(2);
+  Key(measure, Qt::Key_N);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].first, (std::vector<int>{4, 2}));
+  EXPECT_EQ(opened[0].second, &measure);
+  EXPECT_FALSE(measure.isVisible());
+
+  ShowSettings stored = Settings(2);
+  stored.switchTime = {9, 70000};
+  CShowDlg only(stored, ShowMode::ResultsOnly, slides, &owner, &time, &bells);
+  only.SetResultsWindow(results);
+  EXPECT_FALSE(only.Start(QRect(0, 0, 200, 160)));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[1].first, (std::vector<int>{9, 70000}));
+  EXPECT_EQ(opened[1].second, &owner);
+}
+
 TEST(CShowDlgTest, BellResourcesAreBuiltIn) {
   EXPECT_EQ(BellPicture().size(), kBellPictureSize);
   EXPECT_EQ(qAlpha(BellPicture().pixel(0, 0)), 0);
