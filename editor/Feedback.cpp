@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kBarWidth = 4;
 constexpr COLORREF kBarColour = 0x828282;
 
 void Path(gdi::Dc& dc, const FeedbackItem& item, bool curve) {

@@ -23,16 +23,6 @@ int Limit(int delta, int low, int high, int extent) {
 
 }  // namespace
 
-float DragContext::Zoom() const { return Doc().Header().Zoom; }
-
-QSize DragContext::SlideView() const {
-  const DocHeader& h = Doc().Header();
-  return {CMathSub::Trunc(h.SlideW * static_cast<double>(h.Zoom)),
-          CMathSub::Trunc(h.SlideH * static_cast<double>(h.Zoom))};
-}
-
-bool IsClick(QPoint d) { return std::abs(d.x()) < kDragThreshold && std::abs(d.y()) < kDragThreshold; }
-
 QPoint PixelsToUnits(QPoint pixels, float zoom) { return {ToUnits(pixels.x(), zoom), ToUnits(pixels.y(), zoom)}; }
 
 QPoint KeepOnSlide(QPoint delta, const Document& doc, int primary) {
