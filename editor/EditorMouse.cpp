@@ -118,7 +118,9 @@ std::unique_ptr<DragMode> EditorMouse::PressConsole(const DragInput& in) {
       return true;
     });
   }
-  console_ = {true, true};
+  ConsoleState pressed = console;
+  pressed.PressedOnConsole();
+  console_ = {pressed.shown, pressed.active};
   host_.RefreshSelection();  // the console's look and the status bar follow
   return std::make_unique<ConsoleMoveDrag>(console.centre, in);
 }

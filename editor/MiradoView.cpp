@@ -173,11 +173,6 @@ ConsoleState CMiradoView::Console() const {
   return ConsoleState::Of(Doc().Header(), viewport()->size(), consoleFlags_.shown, consoleFlags_.active);
 }
 
-void CMiradoView::KeepConsole(const ConsoleState& console) {
-  consoleFlags_.shown = console.shown;
-  consoleFlags_.active = console.active;
-}
-
 void CMiradoView::SelectNewObject(int index) {
   MakePrimary(Doc(), sel_, index);
   emit SelectionChanged();

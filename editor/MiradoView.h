@@ -117,7 +117,6 @@ class CMiradoView : public QAbstractScrollArea, private MouseHost {
   QPoint ScrollPos() const;
   HitScene Scene() const;
   void Redraw();
-  void KeepConsole(const ConsoleState& console);  // the states a press left
   void ApplyPointer(const PointerReport& report, QPoint client);
   DragInput Input(const QMouseEvent& event) const;
   void ShowFeedback(Feedback feedback);
