@@ -54,8 +54,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (a == "--make-sample") {
       if (i + 1 >= arguments.size()) cl.error = "--make-sample needs the path to write";
       else cl.makeSamplePath = arguments[++i];
-    } else if (a == "--export-images" || a == "--export-pdf") {
-      QString& target = a == "--export-images" ? cl.exportImagesDir : cl.exportPdfPath;
+    } else if (a == "--export-images" || a == "--export-pdf" || a == "--package") {
+      QString& target = a == "--export-images" ? cl.exportImagesDir
+                        : a == "--export-pdf"  ? cl.exportPdfPath
+                                               : cl.packagePath;
       if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
         cl.error = QString("%1 needs the path to write").arg(a);
       else target = arguments[++i];
@@ -86,13 +88,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   }
   const int documentModes = cl.info + cl.show + cl.rehearse + !cl.saveAsPath.isEmpty() +
                             (cl.renderSlide > 0) + !cl.exportImagesDir.isEmpty() +
-                            !cl.exportPdfPath.isEmpty() + cl.print + !cl.printToPath.isEmpty();
+                            !cl.exportPdfPath.isEmpty() + cl.print + !cl.printToPath.isEmpty() +
+                            !cl.packagePath.isEmpty();
   const bool sample = !cl.makeSamplePath.isEmpty();
   if (cl.error.isEmpty() && documentModes > 0 && cl.document.isEmpty())
     cl.error = "this option needs a document: FILE.tvl";
   if (cl.error.isEmpty() && documentModes + sample > 1)
     cl.error = "--info, --show, --rehearse, --save-as, --render-slide, --export-images, --export-pdf, "
-               "--print-to, --print and --make-sample cannot be used together";
+               "--print-to, --print, --package and --make-sample cannot be used together";
   if (cl.error.isEmpty() && sample && !cl.document.isEmpty())
     cl.error = "--make-sample opens no document";
   if (cl.error.isEmpty() && cl.renderSlide > 0 && cl.outPath.isEmpty())
@@ -122,6 +125,7 @@ QString HelpText() {
       "       Tessaly --export-pdf OUT.pdf [--slide N] [--zoom Z] IN.tvl\n"
       "       Tessaly --print-to OUT.pdf [--per-sheet 1|2|6] [--frame] [--numbers] IN.tvl\n"
       "       Tessaly --print [--printer NAME] [--per-sheet 1|2|6] IN.tvl\n"
+      "       Tessaly --package OUT IN.tvl\n"
       "       Tessaly --make-sample OUT.tvl\n"
       "\n"
       "Slide-show authoring. With a file, opens it; without, starts a new document.\n"
@@ -157,6 +161,9 @@ QString HelpText() {
       "  --per-sheet N            1, 2 or 6 slides per sheet\n"
       "  --frame, --no-frame      a frame around each slide, or none\n"
       "  --numbers, --no-numbers  each slide's number below it (the default), or none\n"
+      "  --package OUT            write a self-running show: a program that runs the\n"
+      "                           show on a machine without Tessaly (Tavorun.dll\n"
+      "                           beside Tessaly is its player)\n"
       "  --make-sample OUT.tvl    write the sample presentation\n"
       "  -h, --help               show this help and exit\n"
       "  -v, --version            show the version and exit\n");

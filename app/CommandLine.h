@@ -26,6 +26,7 @@ struct CommandLine {
   int perSheet = 0;         // 1, 2 or 6; 0: as stored
   int frame = -1;           // --frame 1, --no-frame 0, -1: as stored
   int numbers = -1;         // --numbers 1, --no-numbers 0, -1: printed
+  QString packagePath;      // --package OUT IN: write a self-running show
   QString error;       // set when the arguments cannot be understood
   QString document;    // the .tvl file to open
 
@@ -34,7 +35,9 @@ struct CommandLine {
     return help || version || info || !saveAsPath.isEmpty() || renderSlide > 0 ||
            !makeSamplePath.isEmpty() || Export() || !error.isEmpty();
   }
-  bool Export() const { return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty() || Print(); }
+  bool Export() const {
+    return !exportImagesDir.isEmpty() || !exportPdfPath.isEmpty() || Print() || !packagePath.isEmpty();
+  }
   bool Print() const { return print || !printToPath.isEmpty(); }
   // Batch options that draw text, so need fonts.
   bool NeedsFonts() const { return renderSlide > 0 || !makeSamplePath.isEmpty() || Export(); }

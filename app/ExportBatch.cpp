@@ -12,6 +12,7 @@
 #include "core/Document.h"
 #include "core/container/WorkFolder.h"
 #include "export/PdfExport.h"
+#include "export/ShowPackageExport.h"
 #include "export/SlideImages.h"
 
 namespace {
@@ -61,6 +62,15 @@ int ExportPdfFile(const Document& doc, const CommandLine& cl, std::FILE* err) {
   return Finish(ExportPdf(doc, request, ProgressLine(err, static_cast<int>(request.slides.size()))));
 }
 
+// The progress line counts slides; the package's last two steps are not slides.
+int ExportPackage(const Document& doc, const CommandLine& cl, std::FILE* err) {
+  const int slides = doc.Header().SlideCount;
+  const ExportProgress line = ProgressLine(err, slides);
+  const ExportProgress progress = [line, slides](int done, int) { return done > slides || !line || line(done, slides); };
+  const PackageRequest request{cl.packagePath, QCoreApplication::applicationDirPath() + '/' + kPlayerFileName};
+  return Finish(ExportShowPackage(doc, request, progress));
+}
+
 }  // namespace
 
 int RunExportBatch(const Document& doc, const CommandLine& cl, std::FILE* err) {
@@ -73,5 +83,6 @@ int RunExportBatch(const Document& doc, const CommandLine& cl, std::FILE* err) {
     std::fprintf(err, "slide %d does not exist: the document has %d\n", cl.slide, slides);
     return 1;
   }
+  if (!cl.packagePath.isEmpty()) return ExportPackage(doc, cl, err);
   return cl.exportImagesDir.isEmpty() ? ExportPdfFile(doc, cl, err) : ExportImages(doc, cl, err);
 }

@@ -1,4 +1,4 @@
-// --export-images and --export-pdf: the menu's exports without a window.
+// --export-images, --export-pdf and --package: the menu's exports without a window.
 #pragma once
 
 #include <cstdio>

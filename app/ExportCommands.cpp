@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/MiradoDoc.h"
+#include "app/OutDlg.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
@@ -175,4 +176,6 @@ void RegisterExportCommands(CommandRegistry& commands, CMiradoDoc& doc, ExportDi
                 [&doc, dialogs, owner] { SaveSlidesAsImages(doc, dialogs, owner); }, [&doc] { return HasSlides(doc); }});
   commands.Add({ID_PDF_SAVE, "ID_PDF_SAVE", QString::fromUtf8("PDFに保存(&F)"),
                 [&doc, dialogs, owner] { SaveSlidesAsPdf(doc, dialogs, owner); }, [&doc] { return HasSlides(doc); }});
+  commands.Add({ID_FILE_SLIDE, "ID_FILE_SLIDE", QString::fromUtf8("出張ファイル作成(&D)"),
+                [&doc, dialogs, owner] { MakeShowPackage(doc, dialogs, owner); }, [&doc] { return HasSlides(doc); }});
 }

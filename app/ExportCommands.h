@@ -1,6 +1,6 @@
-// The ファイル menu's exports: イメージとして保存 (slides as image files) and
-// PDFに保存 (slides as one PDF file), with their questions, dialogs, progress
-// and messages.
+// The ファイル menu's exports: イメージとして保存 (slides as image files),
+// PDFに保存 (slides as one PDF file) and 出張ファイル作成 (a self-running
+// show), with their questions, dialogs, progress and messages.
 #pragma once
 
 #include <QString>
@@ -12,6 +12,7 @@ class QWidget;
 
 inline constexpr int ID_FILE_IMAGE = 574;
 inline constexpr int ID_PDF_SAVE = 593;
+inline constexpr int ID_FILE_SLIDE = 575;
 
 // The dialogs and the file manager, replaceable in tests.
 struct ExportDialogs {

@@ -1,14 +1,20 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
+#include "app/MySplitterWnd.h"
+#include "app/PageDlg.h"
 #include "app/RecentFiles.h"
 #include "app/Shortcuts.h"
 #include "app/ShowSet.h"
@@ -19,14 +25,48 @@
 #include "base/Settings.h"
 #include "base/StringTable.h"
 #include "core/Document.h"
+#include "core/EditPath.h"
 #include "editor/MiradoView.h"
+#include "editor/PageMenu.h"
+#include "editor/PageView.h"
 #include "editor/UndoRedo.h"
+#include "render/gdi/Color.h"
 
 namespace {
 
 const char kFilter[] = "Tessaly Files (*.tvl)";
 
 QString StartFolder() { return QFileInfo(GetText("Last", "FilePath", QString())).path(); }
+
+PageViewHooks SlideListHooks(QWidget* owner) {
+  PageViewHooks hooks;
+  hooks.ask = [owner](int id) { return ShowMessage(id, owner, QString(), MsgStyle::YesNo) == IDYES; };
+  hooks.failed = [owner](const Failure& failure) { ShowFailure(failure, owner); };
+  hooks.chooseColor = [owner](COLORREF current) -> std::optional<COLORREF> {
+    const QColor colour = QColorDialog::getColor(gdi::ToQColor(current), owner);
+    if (!colour.isValid()) return std::nullopt;
+    return gdi::Rgb(colour.red(), colour.green(), colour.blue());
+  };
+  return hooks;
+}
+
+// The view drops dragged objects on the slide whose thumbnail lies under the
+// pointer; the list redraws the thumbnails whose objects changed by itself.
+ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidget* owner) {
+  ViewHooks hooks;
+  hooks.slideAt = [pages, &edits](QPoint global) {
+    SlideDrop drop;
+    const std::optional<QPoint> at = pages->SlidePointAtGlobal(global);
+    if (!at) return drop;
+    const DocHeader& h = edits.Doc().Header();
+    drop.slide = pages->SlideAtGlobal(global);
+    drop.relative = QPointF(static_cast<double>(at->x()) / std::max<int>(h.SlideW, 1),
+                            static_cast<double>(at->y()) / std::max<int>(h.SlideH, 1));
+    return drop;
+  };
+  hooks.askFreeSlideSize = [owner] { return ShowMessage(msg::AskFreeSlideSize, owner, {}, MsgStyle::YesNo) == IDYES; };
+  return hooks;
+}
 
 }  // namespace
 
@@ -49,11 +89,13 @@ FileDialogs FileDialogs::Standard() {
 MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), dialogs_(std::move(dialogs)) {
   view_ = new CMiradoView(doc_.Edits(), commands_, this);
-  setCentralWidget(view_);
-  ViewHooks hooks;
-  hooks.askFreeSlideSize = [this] { return ShowMessage(msg::AskFreeSlideSize, this, {}, MsgStyle::YesNo) == IDYES; };
-  view_->SetHooks(std::move(hooks));
+  pages_ = new CPageView(doc_.Edits(), commands_, SlideListHooks(this), this);
+  splitter_ = new CMySplitterWnd(view_, pages_, this);
+  setCentralWidget(splitter_);
+  view_->SetHooks(EditingViewHooks(pages_, doc_.Edits(), this));
   InstallViewStatusBar(*this, *view_);
+  connect(pages_, &CPageView::GuideChanged, this, [this](const QString& text) { statusBar()->showMessage(text); });
+  connect(splitter_, &CMySplitterWnd::Note, this, [this](const QString& text) { statusBar()->showMessage(text, 500); });
   undo_ = std::make_unique<UndoRedo>(doc_.Edits(), commands_,
                                      [this](const Failure& failure) { ShowFailure(failure, this); });
   const auto showModified = [this] { setWindowModified(doc_.IsModified()); };
@@ -89,6 +131,7 @@ void MainWindow::RegisterCommands() {
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
+  RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
@@ -109,7 +152,8 @@ void MainWindow::BuildMenus() {
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
-  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE});
+  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE, ID_ADD_MAE, ID_ADD_ATO, ID_ADD_TAIL,
+                                            ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
 }
@@ -140,7 +184,7 @@ void MainWindow::FillRecentFiles() {
   const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
   for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
   fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_PRINT}) add(id, QString());
+  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE, ID_PAGE_SET, ID_FILE_PRINT}) add(id, QString());
   const QStringList files = LoadRecentFiles();
   if (!files.isEmpty()) fileMenu_->addSeparator();
   for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
@@ -207,5 +251,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  splitter_->SaveTopHeight();
   event->accept();
 }

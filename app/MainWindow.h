@@ -14,6 +14,8 @@
 
 class CMiradoDoc;
 class CMiradoView;
+class CMySplitterWnd;
+class CPageView;
 class UndoRedo;
 class QAction;
 class QMenu;
@@ -42,6 +44,8 @@ class MainWindow : public QMainWindow {
   bool SaveModified();
   void UpdateTitle();
   CMiradoView* View() const { return view_; }
+  CPageView* Pages() const { return pages_; }
+  CMySplitterWnd* Splitter() const { return splitter_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -62,5 +66,7 @@ class MainWindow : public QMainWindow {
   CommandRegistry commands_;
   QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
+  CPageView* pages_ = nullptr;
+  CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
 };

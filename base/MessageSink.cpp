@@ -31,7 +31,12 @@ int StderrMessageSink::Show(int, QObject*, const QString& prefix, const QString&
 int ShowMessage(int stringId, QObject* owner, const QString& prefix, MsgStyle style) {
   const std::optional<QString> text = LoadString(stringId);
   if (!text) return 0;
-  return currentSink->Show(stringId, owner, prefix, *text, style);
+  return ShowMessageText(stringId, owner, prefix, *text, style);
+}
+
+int ShowMessageText(int stringId, QObject* owner, const QString& prefix, const QString& text,
+                    MsgStyle style) {
+  return currentSink->Show(stringId, owner, prefix, text, style);
 }
 
 int ShowFailure(const Failure& failure, QObject* owner) {

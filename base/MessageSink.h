@@ -53,5 +53,9 @@ class StderrMessageSink : public MessageSink {
 // the id has no text.
 int ShowMessage(int stringId, QObject* owner = nullptr, const QString& prefix = QString(),
                 MsgStyle style = MsgStyle::Error);
+// Shows `text`, string `stringId` of another program's own table, after
+// `prefix`: how the player, with texts of its own, tells the user.
+int ShowMessageText(int stringId, QObject* owner, const QString& prefix, const QString& text,
+                    MsgStyle style = MsgStyle::Error);
 // Shows a failure's message with its detail line and style; nothing for msg::None.
 int ShowFailure(const Failure& failure, QObject* owner = nullptr);

@@ -4,7 +4,10 @@
 // one thread: drawing the slides, encoding them (JPEG and the one-page PDF),
 // and joining the pages with the information. Printing the same document six
 // slides to a sheet into a PDF file: the whole `Tessaly --print-to` process,
-// and in this process on one thread and on every core.
+// and in this process on one thread and on every core. The same document as a
+// self-running show: the whole `Tessaly --package` process, the package
+// written in this process on one thread and on every core, and the package
+// run as a program from its start until its first slide is on the screen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -31,6 +34,7 @@
 #include "export/PdfInfo.h"
 #include "export/PdfWeld.h"
 #include "export/SheetPrinter.h"
+#include "export/ShowPackageExport.h"
 #include "render/SlideRenderer.h"
 
 namespace {
@@ -187,6 +191,39 @@ void BM_PrintSheetsInProcess(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintSheetsInProcess)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
     ->UseRealTime()->Iterations(3);
+
+void BM_PackageProcess(benchmark::State& state) {
+  Deck& deck = TheDeck();
+  for (auto _ : state) {
+    QProcess p;
+    p.start(TESSALY_EXE, {"--package", deck.dir.filePath("out.run"), deck.path});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) state.SkipWithError("the package was not written");
+  }
+}
+BENCHMARK(BM_PackageProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_PackageInProcess(benchmark::State& state) {
+  Deck& deck = TheDeck();
+  const PackageRequest request{deck.dir.filePath("in-process.run"), TAVORUN_DLL, static_cast<int>(state.range(0))};
+  for (auto _ : state)
+    if (!ExportShowPackage(deck.doc, request)) state.SkipWithError("the package was not written");
+}
+BENCHMARK(BM_PackageInProcess)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
+    ->UseRealTime()->Iterations(3);
+
+// From the start of the package's process until its first slide has been
+// painted (the player ends there), under the offscreen platform.
+void BM_PlayerFirstSlide(benchmark::State& state) {
+  Deck& deck = TheDeck();
+  const QString package = deck.dir.filePath("player.run");
+  if (!ExportShowPackage(deck.doc, {package, TAVORUN_DLL})) return state.SkipWithError("no package");
+  for (auto _ : state) {
+    QProcess p;
+    p.start(package, {"--quit-after-paint"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) state.SkipWithError("the player did not show its slide");
+  }
+}
+BENCHMARK(BM_PlayerFirstSlide)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
 }  // namespace
 

@@ -204,16 +204,14 @@ bool RecordsFit(QIODevice& in, std::uint32_t count) {
   return in.isSequential() || qint64{count} * qint64{sizeof(ObjectRecord)} <= in.size() - in.pos();
 }
 
-// Reads into a document that starts empty.
-Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version, KnownPictures& known) {
-  const DocHeader fresh = doc.Header();
-  DocHeader header;
+// The count, records and payloads, into a document without objects whose
+// header is already in place.
+Result<void> ReadTableInto(Document& doc, QIODevice& in, int version, KnownPictures& known) {
   std::uint32_t count = 0;
-  if (!ReadExact(in, &header, sizeof header) || !ReadBigEndian(in, count)) return NotADataFile();
+  if (!ReadBigEndian(in, count)) return NotADataFile();
   if (count > kMaxObjects)
     return Failure{msg::TooManyObjectsInFile, QString("%1 > %2\n").arg(count).arg(kMaxObjects)};
-  if (!CheckHeader(header, fresh) || !RecordsFit(in, count)) return NotADataFile();
-  doc.Header() = header;
+  if (!RecordsFit(in, count)) return NotADataFile();
   try {
     doc.SetObjectCount(static_cast<int>(count));
   } catch (const std::bad_alloc&) {
@@ -221,10 +219,20 @@ Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version, KnownPictur
   }
   if (!ReadExact(in, doc.Objects(), qint64{count} * sizeof(ObjectRecord))) return NotADataFile();
   for (std::uint32_t i = 0; i < count; ++i) {
-    if (!CheckRecord(doc.Object(i), header.SlideCount)) return NotADataFile();
+    if (!CheckRecord(doc.Object(i), doc.Header().SlideCount)) return NotADataFile();
   }
   if (!ReadPictures(doc, in, version, known)) return NotADataFile();
   return {};
+}
+
+// Reads into a document that starts empty.
+Result<void> ReadBodyInto(Document& doc, QIODevice& in, int version, KnownPictures& known) {
+  const DocHeader fresh = doc.Header();
+  DocHeader header;
+  if (!ReadExact(in, &header, sizeof header)) return NotADataFile();
+  if (!CheckHeader(header, fresh)) return NotADataFile();
+  doc.Header() = header;
+  return ReadTableInto(doc, in, version, known);
 }
 
 // atoi of the three version characters, as files have always been read.
@@ -235,15 +243,18 @@ int ParseVersion(const char* digits) {
 
 }  // namespace
 
-bool WriteDataBody(const Document& doc, QIODevice& out) {
+bool WriteObjectTable(const Document& doc, QIODevice& out) {
   const int count = doc.ObjCount();
   if (count > kMaxObjects) return false;
+  return WriteBigEndian(out, static_cast<std::uint32_t>(count)) &&
+         WriteExact(out, doc.Objects(), qint64{count} * sizeof(ObjectRecord)) && WritePayloads(doc, out);
+}
+
+bool WriteDataBody(const Document& doc, QIODevice& out) {
+  if (doc.ObjCount() > kMaxObjects) return false;
   DocHeader header = doc.Header();
-  header.ObjCount = count;
-  return WriteExact(out, &header, sizeof header) &&
-         WriteBigEndian(out, static_cast<std::uint32_t>(count)) &&
-         WriteExact(out, doc.Objects(), qint64{count} * sizeof(ObjectRecord)) &&
-         WritePayloads(doc, out);
+  header.ObjCount = doc.ObjCount();
+  return WriteExact(out, &header, sizeof header) && WriteObjectTable(doc, out);
 }
 
 bool WriteDataFile(const Document& doc, QIODevice& out) {
@@ -269,6 +280,17 @@ Result<void> ReadDataBody(Document& doc, QIODevice& in, int version, const Pictu
     doc.ClearPictures();
     doc.SetObjectCount(0);
     doc.Header() = fresh;
+  }
+  return read;
+}
+
+Result<void> ReadObjectTable(Document& doc, QIODevice& in) {
+  doc.SetObjectCount(0);
+  KnownPictures known(nullptr);
+  const Result<void> read = ReadTableInto(doc, in, kDataFileVersion, known);
+  if (!read) {
+    doc.ClearPictures();  // records not yet read hold file values, not handles
+    doc.SetObjectCount(0);
   }
   return read;
 }

@@ -33,3 +33,10 @@ bool WriteDataFile(const Document& doc, const QString& path);
 bool WriteDataBody(const Document& doc, QIODevice& out);
 [[nodiscard]] Result<void> ReadDataBody(Document& doc, QIODevice& in, int version = kDataFileVersion,
                                         const PictureTable* shareFrom = nullptr);
+
+// The object count, the records and their picture payloads: the body after
+// the header, and the slide clipboard file after its two values. Reading
+// checks every record against `doc`'s header (its slide count) and replaces
+// `doc`'s objects; a refusal leaves it without any.
+bool WriteObjectTable(const Document& doc, QIODevice& out);
+[[nodiscard]] Result<void> ReadObjectTable(Document& doc, QIODevice& in);

@@ -118,7 +118,9 @@ void CMiradoView::RegisterCommands() {
 // Whoever changed the document, the view shows it as it is now.
 void CMiradoView::OnEdited() {
   StopHover();
+  const int primary = sel_.primary;
   DropStaleSelection();
+  if (sel_.primary != primary) emit SelectionChanged();  // another slide, or the object went
   UpdateScrollRange();
   Redraw();
 }
@@ -184,9 +186,11 @@ void CMiradoView::Redraw() {
   viewport()->update();
 }
 
-void CMiradoView::StepSlide(int delta) {
+void CMiradoView::StepSlide(int delta) { GoToSlide(Doc().Header().CurSlide + delta); }
+
+void CMiradoView::GoToSlide(int slide) {
   const DocHeader& h = Doc().Header();
-  const int next = std::clamp(h.CurSlide + delta, 0, std::max(0, h.SlideCount - 1));
+  const int next = std::clamp(slide, 0, std::max(0, h.SlideCount - 1));
   if (next == h.CurSlide) return;
   StopHover();
   // The objects left selected on the other slide keep their flags.
@@ -474,6 +478,8 @@ void CMiradoView::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_PageDown: StepSlide(1); break;
     case Qt::Key_PageUp: StepSlide(-1); break;
+    case Qt::Key_Home: GoToSlide(0); break;
+    case Qt::Key_End: GoToSlide(Doc().Header().SlideCount - 1); break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       if (TabSelect(Doc(), Doc().Header().CurSlide, sel_, event->key() == Qt::Key_Backtab)) {

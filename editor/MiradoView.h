@@ -58,8 +58,9 @@ class CMiradoView : public QAbstractScrollArea, private MouseHost {
   // After the document was replaced or saved: the selection stays only while
   // its primary is still selected on the current slide.
   void DocumentChanged();
-  // Moves to the slide `delta` away, within the document.
+  // Moves to the slide `delta` away, within the document; to slide `slide`.
   void StepSlide(int delta);
+  void GoToSlide(int slide);
   // Paints the visible part of the view into `target` (client pixels).
   void OnDraw(QImage& target);
 

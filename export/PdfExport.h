@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/Failure.h"
-#include "export/SlideJobs.h"
+#include "render/SlideJobs.h"
 
 class Document;
 

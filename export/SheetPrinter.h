@@ -11,7 +11,7 @@
 #include "base/Failure.h"
 #include "export/PrintSettings.h"
 #include "export/SheetLayout.h"
-#include "export/SlideJobs.h"
+#include "render/SlideJobs.h"
 
 class Document;
 class QPagedPaintDevice;

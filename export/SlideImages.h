@@ -6,7 +6,7 @@
 
 #include "base/Failure.h"
 #include "export/ImageEncoder.h"
-#include "export/SlideJobs.h"
+#include "render/SlideJobs.h"
 
 class Document;
 

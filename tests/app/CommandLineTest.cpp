@@ -56,6 +56,12 @@ TEST(CommandLine, ExportOptionsTakeTheirValuesAndADocument) {
   EXPECT_EQ(pdf.slide, 3);
   EXPECT_EQ(pdf.zoom, 1.0f);
 
+  const CommandLine package = ParseCommandLine({"Tessaly", "--package", "talk.run", "in.tvl"});
+  EXPECT_TRUE(package.error.isEmpty()) << package.error.toStdString();
+  EXPECT_EQ(package.packagePath, "talk.run");
+  EXPECT_EQ(package.document, "in.tvl");
+  EXPECT_TRUE(package.Batch() && package.NeedsFonts());
+
   const QStringList refused[] = {
       {"--export-images", "out"},                                    // no document
       {"--export-images"},                                           // no folder
@@ -69,6 +75,8 @@ TEST(CommandLine, ExportOptionsTakeTheirValuesAndADocument) {
       {"--export-pdf", "out.pdf", "--zoom", "0", "in.tvl"},
       {"--export-pdf", "out.pdf", "--export-images", "out", "in.tvl"},
       {"--export-pdf", "out.pdf", "--info", "in.tvl"},
+      {"--package", "talk.run"},                                     // no document
+      {"--package", "talk.run", "--export-pdf", "out.pdf", "in.tvl"},
   };
   for (const QStringList& args : refused)
     EXPECT_FALSE(ParseCommandLine(QStringList{"Tessaly"} + args).error.isEmpty()) << args.join(' ').toStdString();

@@ -116,4 +116,28 @@ TEST_F(ExportCommandLineTest, AMissingPdfHelperIsNamed) {
   EXPECT_FALSE(QFile::exists(out.filePath("a.pdf")));
 }
 
+TEST_F(ExportCommandLineTest, WritesASelfRunningShowThatRunsAlone) {
+  const QString package = out.filePath("talk");
+  const Outcome run = Tessaly({"--package", package, Sample()});
+  ASSERT_EQ(run.code, 0) << run.err.toStdString();
+  QFile written(package);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray bytes = written.readAll();
+  EXPECT_EQ(bytes.right(8).left(4).toHex(), "054627c0");
+  EXPECT_TRUE(written.permissions() & QFileDevice::ExeOwner);
+  QProcess p;
+  p.start(package, {"--version"});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  EXPECT_TRUE(p.readAllStandardOutput().startsWith("Tavorun "));
+}
+
+TEST_F(ExportCommandLineTest, AMissingPlayerIsNamedAndNothingIsWritten) {
+  const QString lonely = out.filePath("Tessaly");
+  ASSERT_TRUE(QFile::copy(TESSALY_EXE, lonely));
+  const Outcome run = Tessaly({"--package", out.filePath("talk.run"), Sample()}, lonely);
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err.trimmed(), QString::fromUtf8("Tavorun.dll\n実行ファイルと同じ場所に上記のファイルがありません"));
+  EXPECT_FALSE(QFile::exists(out.filePath("talk.run")));
+}
+
 }  // namespace

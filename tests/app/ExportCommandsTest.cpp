@@ -3,17 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <cstring>
 
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
+#include "app/OutDlg.h"
+#include "base/Settings.h"
+#include "show/ShowSettings.h"
 
 namespace {
 
@@ -50,6 +60,20 @@ class ExportCommandsTest : public ::testing::Test {
     for (QAction* a : menu->actions())
       if (a->text() == label) return a->trigger();
     FAIL() << "no menu entry " << label.toStdString();
+  }
+
+  // Chooses 出張ファイル作成 and hands the dialog to `use` once it is open.
+  void WithPackageDialog(const std::function<void(COutDlg&)>& use) {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+      auto* dlg = qobject_cast<COutDlg*>(QApplication::activeModalWidget());
+      ASSERT_NE(dlg, nullptr);
+      opened = true;
+      use(*dlg);
+      if (dlg->isVisible()) dlg->reject();
+    });
+    Choose("出張ファイル作成(&D)");
+    EXPECT_TRUE(opened);
   }
 
   QSize SlideSize() const { return QSize(doc.Header().SlideW, doc.Header().SlideH); }
@@ -161,6 +185,64 @@ TEST_F(ExportCommandsTest, AOneSlideDocumentAsksNoQuestion) {
   Choose("イメージとして保存(&I)");
   EXPECT_EQ(messages.Ids(), (std::vector<int>{30069, 30069}));
   EXPECT_EQ(QImageReader(dir.filePath("single.bmp")).format(), "bmp");
+}
+
+TEST_F(ExportCommandsTest, ThePackageDialogShowsTheShowAndWritesIt) {
+  DocHeader& h = doc.Header();
+  h.SwitchTime[0] = 75;
+  h.SwitchTime[1] = 3600;
+  h.Transition[0] = TransitionCrossFade;
+  h.Transition[1] = 99;
+  h.MenuMode = 3;
+  h.RepeatOnce = 0;
+  h.NoEnlarge = 1;
+  h.AutoSwitch = 0;
+  std::strcpy(h.EndText, "Bye@now");
+  chosen = dir.filePath("show");
+  messages.answers = {IDYES};
+  WithPackageDialog([&](COutDlg& dlg) {
+    const std::pair<int, const char*> summary[] = {{1008, "2 枚"},   {1009, "最初の 3 秒間"}, {1011, "連続に繰り返す"},
+                                                   {590, "拡大しない"}, {591, "しない"},          {592, "Bye\nnow"}};
+    for (const auto& [id, text] : summary) EXPECT_EQ(dlg.Control<QLabel>(id)->text(), QString::fromUtf8(text)) << id;
+    const QTableWidget* list = dlg.Control<QTableWidget>(1028);
+    ASSERT_EQ(list->rowCount(), 2);
+    const char* rows[2][4] = {{"1", "01:15", "01:15", "クロス・フェード"}, {"2", "01:00:00", "01:01:15", ""}};
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < 4; ++c) EXPECT_EQ(list->item(r, c)->text(), QString::fromUtf8(rows[r][c])) << r << c;
+    dlg.Control<QPushButton>(1003)->click();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].title, "保存するファイルを指定");
+    EXPECT_EQ(requests[0].proposal, dir.filePath("talk.run"));
+    EXPECT_EQ(dlg.Control<QLineEdit>(1002)->text(), chosen);
+    dlg.Control<QPushButton>(1)->click();
+    EXPECT_FALSE(dlg.isVisible()) << "closed after a success";
+  });
+  EXPECT_EQ(messages.Ids(), std::vector<int>{30069});
+  EXPECT_EQ(shown, QStringList{dir.path()});
+  EXPECT_EQ(GetText("Last", "WritePath", QString()), chosen);
+  QFile package(chosen);
+  ASSERT_TRUE(package.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(package.permissions() & QFileDevice::ExeOwner);
+  EXPECT_EQ(package.readAll().right(8).left(4).toHex(), "054627c0");
+}
+
+TEST_F(ExportCommandsTest, ThePackageDialogStaysOpenUntilItCanWrite) {
+  const QString earlier = dir.filePath("talk.run");
+  ASSERT_TRUE(QFile(earlier).open(QIODevice::WriteOnly));
+  messages.answers = {IDNO, IDNO};
+  WithPackageDialog([&](COutDlg& dlg) {
+    QPushButton* create = dlg.Control<QPushButton>(1);
+    create->click();  // no path
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.Control<QLineEdit>(1002)->setText(earlier);
+    create->click();  // an existing file, not to be overwritten
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.Control<QLineEdit>(1002)->text(), earlier);
+  });
+  EXPECT_EQ(messages.Ids(), (std::vector<int>{30067, 30056}));
+  EXPECT_EQ(QFileInfo(earlier).size(), 0);
+  // The path is kept for next time, though nothing was written.
+  WithPackageDialog([&](COutDlg& dlg) { EXPECT_EQ(dlg.Control<QLineEdit>(1002)->text(), earlier); });
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, FileMenuComesFromTheCommandTable) {
   const QStringList texts = FileMenuTexts();
   EXPECT_EQ(texts, (QStringList{"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S",
                                 "名前を付けて保存(&A)...\tCtrl+Shift+S", "イメージとして保存(&I)", "PDFに保存(&F)",
-                                "印刷(&P)...\tCtrl+P", "終了(&X)"}));
+                                "出張ファイル作成(&D)", "スライドサイズ設定", "印刷(&P)...\tCtrl+P", "終了(&X)"}));
   EXPECT_STREQ(window->Commands().Find(ID_FILE_SAVE_AS)->name, "ID_FILE_SAVE_AS");
   EXPECT_EQ(window->Commands().FindByName("ID_APP_EXIT")->id, ID_APP_EXIT);
 }

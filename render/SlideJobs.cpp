@@ -1,4 +1,4 @@
-#include "export/SlideJobs.h"
+#include "render/SlideJobs.h"
 
 #include <QThread>
 #include <algorithm>

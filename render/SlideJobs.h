@@ -1,5 +1,5 @@
-// The per-slide work of an export (draw, encode, write), run on every core
-// with progress and a way to stop.
+// Per-slide work (an export's draw, encode and write; the slide list's
+// thumbnails), run on every core with progress and a way to stop.
 #pragma once
 
 #include <functional>
