@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -19,10 +21,12 @@
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
 #include "app/ViewStatusBar.h"
+#include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
 #include "base/StringTable.h"
 #include "core/Document.h"
+#include "core/EditPath.h"
 #include "editor/MiradoView.h"
 #include "editor/PageMenu.h"
 #include "editor/PageView.h"
@@ -44,6 +48,24 @@ PageViewHooks SlideListHooks(QWidget* owner) {
     if (!colour.isValid()) return std::nullopt;
     return gdi::Rgb(colour.red(), colour.green(), colour.blue());
   };
+  return hooks;
+}
+
+// The view drops dragged objects on the slide whose thumbnail lies under the
+// pointer; the list redraws the thumbnails whose objects changed by itself.
+ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidget* owner) {
+  ViewHooks hooks;
+  hooks.slideAt = [pages, &edits](QPoint global) {
+    SlideDrop drop;
+    const std::optional<QPoint> at = pages->SlidePointAtGlobal(global);
+    if (!at) return drop;
+    const DocHeader& h = edits.Doc().Header();
+    drop.slide = pages->SlideAtGlobal(global);
+    drop.relative = QPointF(static_cast<double>(at->x()) / std::max<int>(h.SlideW, 1),
+                            static_cast<double>(at->y()) / std::max<int>(h.SlideH, 1));
+    return drop;
+  };
+  hooks.askFreeSlideSize = [owner] { return ShowMessage(msg::AskFreeSlideSize, owner, {}, MsgStyle::YesNo) == IDYES; };
   return hooks;
 }
 
@@ -71,6 +93,7 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   pages_ = new CPageView(doc_.Edits(), commands_, SlideListHooks(this), this);
   splitter_ = new CMySplitterWnd(view_, pages_, this);
   setCentralWidget(splitter_);
+  view_->SetHooks(EditingViewHooks(pages_, doc_.Edits(), this));
   InstallViewStatusBar(*this, *view_);
   connect(pages_, &CPageView::GuideChanged, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(splitter_, &CMySplitterWnd::Note, this, [this](const QString& text) { statusBar()->showMessage(text, 500); });

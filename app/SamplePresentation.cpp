@@ -39,6 +39,8 @@ constexpr COLORREF kShadow = Rgb(175, 175, 175);
 constexpr COLORREF kWhite = Rgb(255, 255, 255);
 
 constexpr int kCentreX = 523;  // the middle of a 1046 x 718 slide
+constexpr int kHeadingLeft = 45;
+constexpr int kHeadingWidth = 830;
 
 QString U(const char8_t* text) { return QString::fromUtf8(text); }
 
@@ -153,13 +155,14 @@ class SampleBuilder {
     return r;
   }
 
-  // The slide's heading with a rule under it.
+  // The slide's heading with a rule under it, both clear of the zoom console
+  // in the top-right corner.
   void Heading(const QString& text) {
-    ObjectRecord& t = Label(text, {kCentreX, 48}, 960, 24, kNavy);
+    ObjectRecord& t = Label(text, {kHeadingLeft + kHeadingWidth / 2, 48}, kHeadingWidth, 24, kNavy);
     t.FontBold = 1;
     t.AlineH = 0;
-    ObjectRecord& rule = Add(0, {kCentreX, 85});
-    StraightLine(rule, {45, 85}, {1000, 85});
+    ObjectRecord& rule = Add(0, {kHeadingLeft + kHeadingWidth / 2, 85});
+    StraightLine(rule, {kHeadingLeft, 85}, {kHeadingLeft + kHeadingWidth, 85});
     SetColours(rule, kNoColor, kBlue, 3);
   }
 
@@ -463,6 +466,10 @@ void BuildSamplePresentation(Document& doc) {
   StoreCp932(doc.Header().EndText, sizeof doc.Header().EndText,
              U(u8"ご覧いただき、ありがとうございました。@Tessaly で作成しました"));
   doc.Header().CurSlide = 0;
+  // Right of the slide; a narrower window keeps it in its top-right corner,
+  // where no slide has anything.
+  doc.Header().ConsoleX = doc.Header().SlideW + 79;
+  doc.Header().ConsoleY = 70;
   for (int i = 0; i < doc.ObjCount(); ++i) doc.View(i).Selected = 0;
 }
 

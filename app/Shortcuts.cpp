@@ -9,6 +9,7 @@
 #include "app/PrintCommand.h"
 #include "app/ShowCommands.h"
 #include "editor/CommandRegistry.h"
+#include "editor/ContextMenus.h"
 #include "editor/UndoRedo.h"
 
 namespace {
@@ -22,6 +23,7 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_UNDO, "Ctrl+Z"},
     {ID_REDO, "Ctrl+Y"},
     {ID_REDO, "Ctrl+Shift+Z"},
+    {ID_SELECT_ALL, "Ctrl+A"},
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
 };

@@ -1,4 +1,4 @@
-// The main window's keys: the designed accelerators (Ctrl+Z, Ctrl+Y) and the
+// The main window's keys: the designed accelerators (Ctrl+Z, Ctrl+Y, Ctrl+A) and the
 // ones every desktop program has (Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S, F5).
 // Each runs its command through the registry, which knows whether it may.
 #pragma once

@@ -19,6 +19,12 @@ ConsolePart HitConsole(QPoint centre, QPoint client);
 // The band 65..73 from the centre, both ends included.
 bool OnConsoleRing(QPoint centre, QPoint client);
 
+// The view's two console switches.
+struct ConsoleFlags {
+  bool shown = false;
+  bool active = false;
+};
+
 // Shown and active follow the pointer: hovering or right-clicking the disc
 // shows the console, a left click on it also activates its ring, a left
 // click elsewhere hides it again unless it is always shown.

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
+#include <cstring>
 
 #include "core/Document.h"
 #include "geometry/ObjectFrame.h"
@@ -19,6 +21,7 @@
 #include "render/gdi/Blit.h"
 #include "render/gdi/Dc.h"
 #include "render/glyph/GlyphCache.h"
+#include "editor/MyEdit.h"
 
 namespace {
 
@@ -60,7 +63,8 @@ CMiradoView::CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* pa
       backBuffer_(ScreenSize(), QImage::Format_RGB32),
       dial_(MakeConsoleDial()),
       digits_(MakeDigitStrip()),
-      glyphs_(std::make_unique<GlyphCache>()) {
+      glyphs_(std::make_unique<GlyphCache>()),
+      mouse_(edits, sel_, consoleFlags_, *this) {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setMouseTracking(true);
@@ -91,12 +95,12 @@ void CMiradoView::RegisterCommands() {
        [this] { ChangeZoom(FitZoom(viewport()->size(), Doc().Header().SlideW, Doc().Header().SlideH)); }},
       {ID_CONSOLE_TOP_LEFT, "ID_CONSOLE_TOP_LEFT",
        [this] {
-         consoleShown_ = true;
+         consoleFlags_.shown = true;
          edits_.Apply(EditKind::NoSnapshot, [](Document& d) { d.Header().ConsoleX = d.Header().ConsoleY = 79; });
        }},
       {ID_CONSOLE_ALWAYS, "ID_CONSOLE_ALWAYS",
        [this] {
-         consoleShown_ = Doc().Header().ConsoleAlways == 0;
+         consoleFlags_.shown = Doc().Header().ConsoleAlways == 0;
          edits_.Apply(EditKind::NoSnapshot,
                       [](Document& d) { d.Header().ConsoleAlways = d.Header().ConsoleAlways ? 0 : 1; });
        }},
@@ -136,9 +140,13 @@ void CMiradoView::SetHoverAnimation(int turns, int speed) {
 
 void CMiradoView::DocumentChanged() {
   StopHover();
+  mouse_.Reset();  // the editor of the document that went is dropped, not committed
+  textEdit_.reset();
+  feedback_ = Feedback{};
   overlay_ = EditOverlay{};
   DropStaleSelection();  // a saved document keeps its selection; a new or opened one has none
-  consoleShown_ = consoleActive_ = transPicking_ = false;
+  consoleFlags_ = ConsoleFlags{};
+  transPicking_ = false;
   UpdateScrollRange();
   Redraw();
 }
@@ -164,12 +172,7 @@ HitScene CMiradoView::Scene() const {
 }
 
 ConsoleState CMiradoView::Console() const {
-  return ConsoleState::Of(Doc().Header(), viewport()->size(), consoleShown_, consoleActive_);
-}
-
-void CMiradoView::KeepConsole(const ConsoleState& console) {
-  consoleShown_ = console.shown;
-  consoleActive_ = console.active;
+  return ConsoleState::Of(Doc().Header(), viewport()->size(), consoleFlags_.shown, consoleFlags_.active);
 }
 
 void CMiradoView::SelectNewObject(int index) {
@@ -211,6 +214,7 @@ void CMiradoView::OnDraw(QImage& target) {
   const DocHeader& h = doc.Header();
   overlay_.primary = sel_.primary;
   overlay_.selectedVertex = sel_.vertex >= 0 ? sel_.vertex : -1;
+  overlay_.textEditing = mouse_.TextEditing();
   RenderContext ctx = RenderContext::ForEditor(doc, overlay_);
   ctx.glyphs = glyphs_.get();
   const int w = ctx.Scale(h.SlideW);
@@ -222,7 +226,9 @@ void CMiradoView::OnDraw(QImage& target) {
   gdi::Dc dc(target);
   dc.SetWindowOrg(scroll);
   if (h.SlideCount > 0) {
-    if (const Result<void> drawn = DrawSlide(dc, doc, ctx); !drawn) emit Failed(drawn.error());
+    const std::vector<int> live = mouse_.LiveObjects();
+    const Result<void> drawn = live.empty() ? DrawSlide(dc, doc, ctx) : DrawOverStill(dc, ctx, live);
+    if (!drawn) emit Failed(drawn.error());
   }
   if (const QStringList faces = glyphs_->TakeFallbackNotices(); !faces.isEmpty()) emit FontFallback(faces);
 
@@ -240,7 +246,27 @@ void CMiradoView::OnDraw(QImage& target) {
   dc.SetWindowOrg(QPoint(0, 0));
   gdi::TransparentBlt(dc, QRect(c - QPoint(kConsoleSize / 2, kConsoleSize / 2), console_.size()),
                       console_, console_.rect(), kTransKey);
-  if (consoleActive_) DrawConsoleRing(dc, c);
+  if (consoleFlags_.active) DrawConsoleRing(dc, c);
+}
+
+// The still objects are drawn once per drag; each step copies them and draws
+// the live ones over them.
+Result<void> CMiradoView::DrawOverStill(gdi::Dc& dc, const RenderContext& ctx, const std::vector<int>& live) {
+  QImage& target = dc.Surface();
+  if (still_.size() != target.size() || stillLeavesOut_ != live || stillOrigin_ != dc.WindowOrg()) {
+    still_ = QImage(target.size(), QImage::Format_RGB32);
+    still_.fill(Qt::white);
+    gdi::Dc stillDc(still_);
+    stillDc.SetWindowOrg(dc.WindowOrg());
+    const auto isLive = [&live](int i) { return std::find(live.begin(), live.end(), i) != live.end(); };
+    if (Result<void> drawn = DrawSlide(stillDc, Doc(), ctx, isLive); !drawn) return drawn;
+    stillLeavesOut_ = live;
+    stillOrigin_ = dc.WindowOrg();
+  }
+  for (int y = 0; y < target.height(); ++y)
+    std::memcpy(target.scanLine(y), still_.constScanLine(y), static_cast<std::size_t>(target.width()) * 4);
+  for (const int i : live) DrawObject(dc, Doc(), ctx, i);
+  return {};
 }
 
 void CMiradoView::paintEvent(QPaintEvent*) {
@@ -256,12 +282,57 @@ void CMiradoView::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   painter.drawImage(0, 0, visible);
   hover_.Paint(painter, ScrollPos());
+  PaintFeedback(painter, visible);
+  PaintTextBoxHandles(painter, visible);
+}
+
+// The feedback goes on a copy of the area it covers, so the slide under it
+// is back on the next step without drawing the slide again.
+void CMiradoView::PaintFeedback(QPainter& painter, const QImage& visible) {
+  if (feedback_.Empty()) return;
+  const QRect area = feedbackArea_ & visible.rect();
+  if (area.isEmpty()) return;
+  QImage patch = visible.copy(area);
+  gdi::Dc dc(patch);
+  dc.SetWindowOrg(area.topLeft() + ScrollPos());
+  ::PaintFeedback(dc, feedback_);
+  painter.drawImage(area.topLeft(), patch);
+}
+
+void CMiradoView::PaintTextBoxHandles(QPainter& painter, const QImage& visible) {
+  if (mouse_.TextEditing() < 0) return;
+  Feedback handles;
+  const QRect box = mouse_.TextBox();
+  const QRect frame = box.adjusted(-3, -3, 3, 3);
+  handles.Add(FeedbackKind::Frame, {frame.topLeft(), frame.bottomRight()}).colour = 0x7B0000;
+  const Bounds b{box.left(), box.top(), box.right(), box.bottom() - 5};
+  const std::array<QPoint, 8> points = TextBoxHandles(b);
+  for (int h = 0; h < 8; ++h) {
+    FeedbackItem& circle = handles.Add(FeedbackKind::Circle, {points[h]});
+    circle.radius = h < 4 ? 5 : 4;
+    circle.colour = 0x7B7B7B;
+    circle.fill = 0x7B0000;
+  }
+  const QRect area = handles.Area().translated(-ScrollPos()) & visible.rect();
+  if (area.isEmpty()) return;
+  QImage patch = visible.copy(area);
+  gdi::Dc dc(patch);
+  dc.SetWindowOrg(area.topLeft() + ScrollPos());
+  ::PaintFeedback(dc, handles);
+  painter.drawImage(area.topLeft(), patch);
+}
+
+void CMiradoView::ShowFeedback(Feedback feedback) {
+  const QRect old = feedbackArea_;
+  feedback_ = std::move(feedback);
+  feedbackArea_ = feedback_.Empty() ? QRect() : feedback_.Area().translated(-ScrollPos());
+  viewport()->update(old | feedbackArea_);
 }
 
 PointerReport CMiradoView::Classify(QPoint client) const {
   PointerScene scene{Scene(), sel_, Console(), ScrollPos(), viewport()->size()};
   scene.guideOn = guideOn_;
-  scene.textEditing = overlay_.textEditing;
+  scene.textEditing = mouse_.TextEditing();
   scene.transPicking = transPicking_;
   if (transPicking_ && QRect(QPoint(0, 0), viewport()->size()).contains(client))
     scene.pixel = gdi::FromQRgb(backBuffer_.pixel(client));
@@ -281,15 +352,25 @@ void CMiradoView::ApplyPointer(const PointerReport& r, QPoint client) {
   }
   if (!tip_.isEmpty()) QToolTip::showText(viewport()->mapToGlobal(client), tip_, viewport());
   if (r.showConsole) {
-    consoleShown_ = true;
+    consoleFlags_.shown = true;
     Redraw();
   }
   if (r.row == PointerRow::Unselected) StartHover(r.object);
   else if (r.object >= 0 && r.object != hover_.Object()) StopHover();
 }
 
+DragInput CMiradoView::Input(const QMouseEvent& event) const {
+  const QPoint client = event.position().toPoint();
+  return {client + ScrollPos(), client, event.globalPosition().toPoint(), event.modifiers()};
+}
+
 void CMiradoView::mouseMoveEvent(QMouseEvent* event) {
-  if (event->buttons() != Qt::NoButton) return;  // drags come with the mouse operations
+  mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  if (mouse_.Dragging()) {
+    ShowFeedback(mouse_.Move(Input(*event)));
+    return;
+  }
+  if (event->buttons() != Qt::NoButton) return;
   const QPoint client = event->position().toPoint();
   ApplyPointer(Classify(client), client);
 }
@@ -303,64 +384,97 @@ void CMiradoView::leaveEvent(QEvent*) {
 
 void CMiradoView::mousePressEvent(QMouseEvent* event) {
   StopHover();
-  if (event->button() == Qt::LeftButton) PressLeft(event->position().toPoint(), event->modifiers());
-}
-
-void CMiradoView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton)
-    OpenContextMenu(event->position().toPoint(), event->globalPosition().toPoint());
-}
-
-void CMiradoView::PressLeft(QPoint client, Qt::KeyboardModifiers mods) {
-  if (overlay_.textEditing >= 0) return;
-  ConsoleState console = Console();
-  if (console.active && OnConsoleRing(console.centre, client)) return;
-  if (const ConsolePart part = HitConsole(console.centre, client); part != ConsolePart::None) {
-    if (part == ConsolePart::ZoomIn) ChangeZoom(StepZoom(Doc().Header().Zoom, 1));
-    if (part == ConsolePart::ZoomOut) ChangeZoom(StepZoom(Doc().Header().Zoom, -1));
-    console.PressedOnConsole();
-    KeepConsole(console);
-    Redraw();
-    return;
-  }
-  if (transPicking_) return;  // picking comes with the image commands
-
-  const HitScene scene = Scene();
-  const QPoint view = client + ScrollPos();
-  int handled = HitRotationCentre(scene, view);
-  if (handled < 0) handled = HitShapeHandle(scene, view).index;
-  if (handled < 0) handled = HitResizeHandle(scene, view).index;
-  if (handled < 0) handled = HitRotationRadius(scene, view);
-  if (handled < 0) handled = HitRotationCircle(scene, view).index;
-  if (handled >= 0) {
-    MakePrimary(Doc(), sel_, handled);
-    emit SelectionChanged();
-  } else if (const ObjectHit hit = HitObject(scene, view); hit.Hit()) {
-    PressObject(hit, mods);
-  } else if (!OnSlideRightEdge(scene, view) && !OnSlideBottomEdge(scene, view)) {
-    ::DeselectAll(Doc(), Doc().Header().CurSlide, sel_);
-    emit SelectionChanged();
-  }
-  console.PressedElsewhere();
-  KeepConsole(console);
+  if (event->button() != Qt::LeftButton || transPicking_) return;  // picking comes with the image commands
+  mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  // Qt keeps the pointer with the view from the press to the release.
+  if (mouse_.Press(Input(*event))) viewport()->setCursor(cursors_.Get(mouse_.DragCursor()));
   Redraw();
 }
 
-void CMiradoView::PressObject(const ObjectHit& hit, Qt::KeyboardModifiers mods) {
-  const bool sameEdge = hit.index == sel_.primary && hit.vertex == kEdge && hit.edgeA == sel_.edgeA &&
-                        hit.edgeB == sel_.edgeB;
-  if (sameEdge) return;  // the edge drag starts here
-  ClickSelect(Doc(), Doc().Header().CurSlide, sel_, hit.index, mods & Qt::ControlModifier,
-              mods & Qt::ShiftModifier);
-  if (sel_.primary == hit.index) {
-    sel_.vertex = hit.vertex;
-    sel_.edgeA = hit.edgeA;
-    sel_.edgeB = hit.edgeB;
+void CMiradoView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    OpenContextMenu(event->position().toPoint(), event->globalPosition().toPoint());
+    return;
   }
+  if (event->button() != Qt::LeftButton || !mouse_.Dragging()) return;
+  mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  ShowFeedback({});  // gone before the release may ask a question
+  mouse_.Release(Input(*event));
+  still_ = QImage();
+  stillLeavesOut_.clear();
+  const QPoint client = event->position().toPoint();
+  ApplyPointer(Classify(client), client);
+  Redraw();
+}
+
+void CMiradoView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  StopHover();
+  mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  mouse_.DoubleClick(Input(*event));
+  Redraw();
+}
+
+void CMiradoView::wheelEvent(QWheelEvent* event) {
+  const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+  if (delta == 0) return;
+  ShowFeedback({});
+  mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  const QPoint client = event->position().toPoint();
+  const DragInput in{client + ScrollPos(), client, event->globalPosition().toPoint(), event->modifiers()};
+  const QPoint scroll = mouse_.Wheel(in, delta, event->buttons() & Qt::RightButton);
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + scroll.x());
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + scroll.y());
+  event->accept();
+}
+
+void CMiradoView::RefreshSelection() {
   emit SelectionChanged();
+  Redraw();
+}
+
+bool CMiradoView::AskFreeSlideSize() { return hooks_.askFreeSlideSize && hooks_.askFreeSlideSize(); }
+
+SlideDrop CMiradoView::SlideAt(QPoint global) { return hooks_.slideAt ? hooks_.slideAt(global) : SlideDrop{}; }
+
+void CMiradoView::SlideChanged(int from) {
+  if (hooks_.slideChanged) hooks_.slideChanged(from);
+}
+
+void CMiradoView::OpenImageProperties(int index) {
+  if (hooks_.openImageProperties) hooks_.openImageProperties(index);
+}
+
+void CMiradoView::OpenTextEditor(int index, QPoint client) {
+  textEdit_ = std::make_unique<CMyEdit>(viewport());
+  connect(textEdit_.get(), &CMyEdit::Refused, this, &CMiradoView::GuideChanged);
+  const TextEditLook look = StartTextEdit(Doc(), index);
+  textEdit_->Start(look, ObjectText(Doc(), index), look.box.translated(-ScrollPos()), client);
+  Redraw();
+}
+
+void CMiradoView::MoveTextEditor(const QRect& box) {
+  if (!textEdit_) return;
+  textEdit_->hide();
+  textEdit_->setGeometry(box);
+  textEdit_->show();
+  textEdit_->setFocus();
+  Redraw();
+}
+
+QString CMiradoView::CloseTextEditor() {
+  if (!textEdit_) return QString();
+  const QString text = textEdit_->Text();
+  textEdit_.reset();
+  setFocus();
+  Redraw();
+  return text;
 }
 
 void CMiradoView::keyPressEvent(QKeyEvent* event) {
+  mouse_.SetGeometry(ScrollPos(), viewport()->size());
+  // Arrows that move something never also scroll the view.
+  if (mouse_.Key(event->key(), event->modifiers())) return;
   switch (event->key()) {
     case Qt::Key_PageDown: StepSlide(1); break;
     case Qt::Key_PageUp: StepSlide(-1); break;
@@ -389,8 +503,8 @@ void CMiradoView::OpenContextMenu(QPoint client, QPoint global) {
   const ObjectHit hit = onConsole ? ObjectHit{} : HitObject(scene, view);
   const SubMenu sub = ChooseSubMenu(Doc(), onConsole, hit, InsideSlide(scene, view));
   const int slide = Doc().Header().CurSlide;
-  if (onConsole && !consoleShown_) {
-    consoleShown_ = true;
+  if (onConsole && !consoleFlags_.shown) {
+    consoleFlags_.shown = true;
     Redraw();
   } else if (!hit.Hit()) {
     DeselectAll();
@@ -442,5 +556,6 @@ void CMiradoView::resizeEvent(QResizeEvent* event) {
 
 void CMiradoView::scrollContentsBy(int, int) {
   StopHover();
+  if (textEdit_) textEdit_->move(mouse_.TextBox().topLeft() - ScrollPos());
   Redraw();
 }

@@ -2,7 +2,9 @@
 // area, painted through one screen-sized back buffer, with the zoom console.
 // It knows what lies under the pointer and turns that into a cursor, a guide
 // text, a selection change or a context menu; the logic lives in HitTest,
-// PointerGuide, Selection, ContextMenus and ConsoleControl. Every change it
+// PointerGuide, Selection, ContextMenus and ConsoleControl. Presses, drags,
+// the wheel and the arrow keys go to EditorMouse; the view captures the mouse
+// and paints the feedback it gives. Every change it
 // makes to the document goes through the edit path, and it redraws when the
 // path reports a change, whoever made it.
 #pragma once
@@ -19,16 +21,31 @@
 #include "editor/ConsoleControl.h"
 #include "editor/ContextMenus.h"
 #include "editor/Cursors.h"
+#include "editor/EditorMouse.h"
 #include "editor/HoverHighlight.h"
 #include "editor/PointerGuide.h"
 #include "editor/Selection.h"
 #include "editor/factory/MakeObj.h"
 #include "render/RenderContext.h"
 
+class CMyEdit;
+namespace gdi {
+class Dc;
+}
 class GlyphCache;
 class QMenu;
 
-class CMiradoView : public QAbstractScrollArea {
+// What the main window lends the view: the slide list under a screen point
+// and the word that objects left a slide, the question before the slide
+// becomes free-sized, and the image-properties dialog.
+struct ViewHooks {
+  std::function<SlideDrop(QPoint global)> slideAt;
+  std::function<void(int slide)> slideChanged;
+  std::function<bool()> askFreeSlideSize;
+  std::function<void(int index)> openImageProperties;
+};
+
+class CMiradoView : public QAbstractScrollArea, private MouseHost {
   Q_OBJECT
  public:
   // Registers the view's own commands (zoom, console, select all) in `commands`,
@@ -47,7 +64,12 @@ class CMiradoView : public QAbstractScrollArea {
   // Paints the visible part of the view into `target` (client pixels).
   void OnDraw(QImage& target);
 
+  void SetHooks(ViewHooks hooks) { hooks_ = std::move(hooks); }
+
   const EditOverlay& Overlay() const { return overlay_; }
+  const EditorMouse& Mouse() const { return mouse_; }
+  // The in-place text editor while it is open, else null.
+  CMyEdit* TextEditor() const { return textEdit_.get(); }
   const SelectionState& Selection() const { return sel_; }
   ConsoleState Console() const;
   // The last right-click point, view pixels.
@@ -84,6 +106,8 @@ class CMiradoView : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
@@ -94,10 +118,23 @@ class CMiradoView : public QAbstractScrollArea {
   QPoint ScrollPos() const;
   HitScene Scene() const;
   void Redraw();
-  void KeepConsole(const ConsoleState& console);  // the states a press left
   void ApplyPointer(const PointerReport& report, QPoint client);
-  void PressLeft(QPoint client, Qt::KeyboardModifiers mods);
-  void PressObject(const ObjectHit& hit, Qt::KeyboardModifiers mods);
+  DragInput Input(const QMouseEvent& event) const;
+  void ShowFeedback(Feedback feedback);
+  void PaintFeedback(QPainter& painter, const QImage& visible);
+  void PaintTextBoxHandles(QPainter& painter, const QImage& visible);
+  Result<void> DrawOverStill(gdi::Dc& dc, const RenderContext& ctx, const std::vector<int>& live);
+
+  // MouseHost
+  void RefreshSelection() override;
+  void ShowInfo(const QString& text) override { emit GuideChanged(text); }
+  bool AskFreeSlideSize() override;
+  SlideDrop SlideAt(QPoint global) override;
+  void SlideChanged(int from) override;
+  void OpenTextEditor(int index, QPoint client) override;
+  void MoveTextEditor(const QRect& box) override;
+  QString CloseTextEditor() override;
+  void OpenImageProperties(int index) override;
   void OpenContextMenu(QPoint client, QPoint global);
   void RegisterCommands();
   void OnEdited();
@@ -110,8 +147,7 @@ class CMiradoView : public QAbstractScrollArea {
   CommandRegistry& commands_;
   EditOverlay overlay_;
   SelectionState sel_;
-  bool consoleShown_ = false;
-  bool consoleActive_ = false;
+  ConsoleFlags consoleFlags_;
   bool transPicking_ = false;
   bool guideOn_ = true;
   int hoverTurns_ = 3;
@@ -126,6 +162,15 @@ class CMiradoView : public QAbstractScrollArea {
   HoverHighlight hover_;
   QTimer hoverTimer_;
   std::unique_ptr<GlyphCache> glyphs_;
+  ViewHooks hooks_;
+  EditorMouse mouse_;
+  Feedback feedback_;
+  QRect feedbackArea_;  // client pixels the last feedback covered
+  std::unique_ptr<CMyEdit> textEdit_;
+  // The slide without the objects a drag changes as it goes, while it goes.
+  QImage still_;
+  std::vector<int> stillLeavesOut_;
+  QPoint stillOrigin_;
 };
 
 // Fills `menu` with the items of `sub`, checked and greyed by their states;

@@ -1,5 +1,7 @@
 #include "geometry/ObjectFrame.h"
 
+#include <algorithm>
+
 #include "geometry/Rotation.h"
 
 std::array<QPoint, 8> ResizeHandlePoints(Bounds bounds, float zoom) {
@@ -21,4 +23,17 @@ std::array<QPoint, 8> ResizeHandlePoints(Bounds bounds, float zoom) {
 ObjectFrame FrameOf(const ObjectRecord& record, float zoom) {
   const Bounds b = CMathSub::BoundingRect(RotatePoints(record, zoom));
   return {b, ResizeHandlePoints(b, zoom)};
+}
+
+int BoundingMargin(const ObjectRecord& r) {
+  int reach = r.Futosa + 40;
+  for (const LineEnd& end : r.Ends)
+    if (end.EndStyle != 0) reach += std::max(2 * end.EndLen, 2 * end.EndSize);
+  return reach / 2;
+}
+
+Bounds MarginBounds(const ObjectRecord& r) {
+  const Bounds b = CMathSub::BoundingRect(DrawnPoints(r));
+  const int m = BoundingMargin(r);
+  return {b.left - m, b.top - m, b.right + m, b.bottom + m};
 }

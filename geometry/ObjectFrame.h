@@ -20,3 +20,9 @@ struct ObjectFrame {
 };
 
 ObjectFrame FrameOf(const ObjectRecord& record, float zoom);
+
+// How far an object's drawing may reach beyond its vertices, slide units:
+// (line width + both line ends + 40) / 2.
+int BoundingMargin(const ObjectRecord& record);
+// The drawn vertices' bounds in slide units, inflated by the bounding margin.
+Bounds MarginBounds(const ObjectRecord& record);

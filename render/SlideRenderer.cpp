@@ -41,7 +41,8 @@ RenderContext RenderContext::ForEditor(const Document& doc, const EditOverlay& o
   return {h.Zoom, h.CurSlide, h.refFrame, &overlay};
 }
 
-Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx) {
+Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx,
+                       const std::function<bool(int)>& skip) {
   const DocHeader& h = doc.Header();
   if (h.SlideCount == 0) return {};
   const int w = ctx.Scale(h.SlideW);
@@ -55,7 +56,7 @@ Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ct
   }
   Result<void> result;
   for (int i = 0; i < doc.ObjCount(); ++i) {
-    if (doc.Object(i).Slide != ctx.slide) continue;
+    if (doc.Object(i).Slide != ctx.slide || (skip && skip(i))) continue;
     if (const Result<bool> drawn = DrawOne(dc, doc, ctx, i); !drawn) result = drawn.error();
   }
   return result;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <array>
+#include <functional>
 
 #include "base/Failure.h"
 #include "core/Records.h"
@@ -20,8 +21,10 @@ using OutlinePoints = std::array<QPoint, kMaxPoints>;
 
 // `dc` draws in view pixels with the slide's top-left corner at (0, 0). Every
 // object that can be is drawn; the failure (30001) says that one could not be
-// for lack of memory.
-[[nodiscard]] Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx);
+// for lack of memory. Objects `skip` names are left out (the editing view
+// keeps the objects that stand still during a drag in an image of their own).
+[[nodiscard]] Result<void> DrawSlide(gdi::Dc& dc, const Document& doc, const RenderContext& ctx,
+                                     const std::function<bool(int)>& skip = {});
 // False when the object was not drawn (which also suppresses its overlay).
 bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index);
 

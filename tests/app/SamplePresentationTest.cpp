@@ -10,6 +10,8 @@
 #include "app/MiradoDoc.h"
 #include "base/Cp932.h"
 #include "core/Document.h"
+#include "geometry/ConsoleCentre.h"
+#include "geometry/ObjectFrame.h"
 
 namespace {
 
@@ -85,6 +87,21 @@ TEST_F(SamplePresentationTest, SavesAFileThatOpensWithoutTouchingTheSettings) {
   EXPECT_EQ(opened.ObjCount(), doc.ObjCount());
   EXPECT_EQ(opened.Header().SlideCount, doc.Header().SlideCount);
   EXPECT_EQ(opened.Pictures().Count(), 2u);
+}
+
+// The always-shown console hides nothing, whether the window shows it beside
+// the slide or pushes it into the slide's top-right corner.
+TEST_F(SamplePresentationTest, TheZoomConsoleCoversNoSlideContent) {
+  ASSERT_EQ(doc.Header().ConsoleAlways, 1);
+  for (const QSize client : {QSize(1085, 700), QSize(1600, 900)}) {
+    const QPoint c = ConsoleCentre(doc.Header(), client);
+    const QRect console(c - QPoint(kConsoleSize / 2, kConsoleSize / 2), QSize(kConsoleSize, kConsoleSize));
+    for (int i = 0; i < doc.ObjCount(); ++i) {
+      const Bounds b = FrameOf(doc.Object(i), doc.Header().Zoom).bounds;
+      EXPECT_FALSE(console.intersects(QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom))))
+          << b.left << "," << b.top << "-" << b.right << "," << b.bottom << " object " << i << " on slide " << doc.Object(i).Slide + 1 << " in a client " << client.width();
+    }
+  }
 }
 
 }  // namespace

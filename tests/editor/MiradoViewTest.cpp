@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "EditorFixtures.h"
+#include "editor/MyEdit.h"
 
 namespace {
 
@@ -151,6 +154,44 @@ TEST_F(MiradoView, ChangesMadeElsewhereShowAtOnce) {
   edits.Apply(EditKind::Undoable, [](Document& d) { d.RemoveObject(0); });
   EXPECT_EQ(view.Selection().primary, -1);
   EXPECT_EQ(Port()->grab().toImage().pixel(75, 75), qRgb(255, 255, 255));
+}
+
+// The view forwards presses, moves, releases and keys to the mouse model.
+TEST_F(MiradoView, DraggingMovesAndArrowKeysDoNotScroll) {
+  doc.Header().Zoom = 2.0f;
+  Add(doc, renderfixtures::Box(QRect(100, 100, 101, 101), 0xFFFFFF, 0));
+  view.DocumentChanged();
+  ASSERT_GT(view.horizontalScrollBar()->maximum(), 0);
+  QTest::mousePress(Port(), Qt::LeftButton, {}, QPoint(280, 300));
+  QTest::mouseMove(Port(), QPoint(300, 320));
+  QTest::mouseMove(Port(), QPoint(320, 340));
+  QTest::mouseRelease(Port(), Qt::LeftButton, {}, QPoint(320, 340));
+  EXPECT_EQ(doc.Object(0).Points[0].x, 120);
+  EXPECT_EQ(doc.Object(0).Points[0].y, 120);
+  QTest::keyClick(&view, Qt::Key_Right);
+  EXPECT_EQ(doc.Object(0).Points[0].x, 125);
+  EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
+  view.DeselectAll();
+  QTest::keyClick(&view, Qt::Key_Right);  // nothing selected: the arrows scroll
+  EXPECT_GT(view.horizontalScrollBar()->value(), 0);
+}
+
+TEST_F(MiradoView, DoubleClickOpensTheTextEditorAndAClickCommitsIt) {
+  Add(doc, renderfixtures::Box(QRect(100, 100, 201, 101), 0xFFFFFF, 0));
+  view.DocumentChanged();
+  QSignalSpy guide(&view, &CMiradoView::GuideChanged);
+  QTest::mouseDClick(Port(), Qt::LeftButton, {}, QPoint(75, 75));
+  CMyEdit* editor = view.TextEditor();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->geometry(), QRect(QPoint(50, 50), QPoint(150, 105)));
+  QTest::keyClicks(editor, "Hi");
+  QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u00e9"));
+  QCoreApplication::sendEvent(editor, &accented);  // not in CP932
+  EXPECT_EQ(guide.last().at(0).toString(), RefusalNote(TextRefusal::NotCp932, kTextLimit));
+  QTest::mouseClick(Port(), Qt::LeftButton, {}, QPoint(400, 300));
+  EXPECT_EQ(view.TextEditor(), nullptr);
+  EXPECT_EQ(ObjectText(doc, 0), "Hi");
+  EXPECT_TRUE(edits.IsModified());
 }
 
 }  // namespace
