@@ -13,3 +13,5 @@ inline constexpr int ID_NEXT_SLIDE = 0x8101;
 inline constexpr int ID_PREV_SLIDE = 0x8102;
 // Text-in-text of the selected objects (書式 menu until the ribbon exists).
 inline constexpr int ID_SET_CHARA = 515;
+// The gradient of the selected objects or the background (書式 menu until the ribbon exists).
+inline constexpr int ID_SEL_GRADE = 504;

@@ -33,13 +33,13 @@ QSpinBox* Spin(int lo, int hi, int value, QWidget* parent) {
   return spin;
 }
 
+}  // namespace
+
 std::optional<COLORREF> StandardColourPicker(QWidget* owner, COLORREF current) {
   const QColor c = QColorDialog::getColor(gdi::ToQColor(current), owner);
   if (!c.isValid()) return std::nullopt;
   return gdi::Rgb(c.red(), c.green(), c.blue());
 }
-
-}  // namespace
 
 CInCharDlg::CInCharDlg(EditPath& edits, int primary, const QStringList& fonts, ColourPicker pickColour,
                        QWidget* parent)

@@ -19,6 +19,8 @@ class QToolButton;
 
 // Asks for a colour starting from `current`; nullopt when cancelled.
 using ColourPicker = std::function<std::optional<COLORREF>(QWidget* owner, COLORREF current)>;
+// The platform's colour chooser.
+std::optional<COLORREF> StandardColourPicker(QWidget* owner, COLORREF current);
 
 class CInCharDlg : public QDialog {
   Q_OBJECT

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/GradeDlg.h"
 #include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
@@ -130,6 +131,8 @@ void MainWindow::RegisterCommands() {
   commands_.Add({ID_SHOW_SETTEI, "ID_SHOW_SETTEI", label("スライドショーの設定(&S)..."),
                  [this] { EditShowSettings(doc_.Edits(), this); }, {}});
   RegisterInCharCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this);
+  RegisterGradeCommand(commands_, doc_.Edits(), [this] { return view_->Selection().primary; }, this,
+                       StandardColourPicker);
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
@@ -151,7 +154,7 @@ void MainWindow::BuildMenus() {
   AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
-  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SET_CHARA});
+  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
   AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE, ID_ADD_MAE, ID_ADD_ATO, ID_ADD_TAIL,
                                             ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
