@@ -6,13 +6,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QUrl>
-#include <memory>
 
 #include "app/MiradoDoc.h"
 #include "app/OutDlg.h"
+#include "app/WorkProgress.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "base/Settings.h"
@@ -24,32 +23,10 @@
 
 namespace {
 
+QString ExportLabel() { return QString::fromUtf8("スライドを書き出しています..."); }
+
 const char kImageFilter[] =
     "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;BMPファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル(*.tiff)";
-
-// A progress dialog for exports of more than a few slides; it shows itself
-// only when the work takes a moment.
-class ProgressDialog {
- public:
-  ProgressDialog(QWidget* owner, int slides) {
-    if (owner == nullptr || slides <= 3) return;
-    dialog_ = std::make_unique<QProgressDialog>(QString::fromUtf8("スライドを書き出しています..."),
-                                                QString::fromUtf8("中止"), 0, slides, owner);
-    dialog_->setWindowModality(Qt::WindowModal);
-    dialog_->setMinimumDuration(300);
-    dialog_->setValue(0);
-  }
-  ExportProgress Callback() {
-    return [this](int done, int) {
-      if (!dialog_) return true;
-      dialog_->setValue(done);
-      return !dialog_->wasCanceled();
-    };
-  }
-
- private:
-  std::unique_ptr<QProgressDialog> dialog_;
-};
 
 // Where proposals start: the document's folder, else the last one used.
 QString ProposalFolder(const CMiradoDoc& doc) {
@@ -127,7 +104,7 @@ void SaveSlidesAsImages(CMiradoDoc& file, const ExportDialogs& dialogs, QWidget*
     }
     return OfferLocation(msg::AskShowPackage, QString(), QFileInfo(target).absolutePath(), dialogs, owner);
   }
-  ProgressDialog progress(owner, doc.Header().SlideCount);
+  WorkProgress progress(owner, ExportLabel(), doc.Header().SlideCount, 3);
   if (const Result<void> saved = ExportSlideImages(doc, target, 1.0f, format, progress.Callback()); !saved) {
     ShowFailure(saved.error(), owner);
     return;
@@ -163,7 +140,7 @@ void SaveSlidesAsPdf(CMiradoDoc& file, const ExportDialogs& dialogs, QWidget* ow
   request.title = file.Title();
   request.time = QDateTime::currentDateTime();
   request.helperFolder = QCoreApplication::applicationDirPath();
-  ProgressDialog progress(owner, static_cast<int>(request.slides.size()));
+  WorkProgress progress(owner, ExportLabel(), static_cast<int>(request.slides.size()), 3);
   if (const Result<void> saved = ExportPdf(doc, request, progress.Callback()); !saved) {
     ShowFailure(saved.error(), owner);
     return;

@@ -14,18 +14,17 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <memory>
 
 #include "app/MiradoDoc.h"
 #include "app/PrintOutput.h"
 #include "app/SheetPreview.h"
+#include "app/WorkProgress.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "core/Document.h"
@@ -63,28 +62,6 @@ QToolButton* PictureButton(int id, const QString& text, const QString& tip) {
   button->setMinimumSize(48, 40);
   return button;
 }
-
-// Sheets as progress, shown when printing takes a moment.
-class SheetProgress {
- public:
-  SheetProgress(QWidget* owner, int sheets) {
-    if (sheets <= 1) return;
-    dialog_ = std::make_unique<QProgressDialog>(Utf8("印刷しています..."), Utf8("中止"), 0, sheets, owner);
-    dialog_->setWindowModality(Qt::WindowModal);
-    dialog_->setMinimumDuration(300);
-    dialog_->setValue(0);
-  }
-  ExportProgress Callback() {
-    return [this](int done, int) {
-      if (!dialog_) return true;
-      dialog_->setValue(done);
-      return !dialog_->wasCanceled();
-    };
-  }
-
- private:
-  std::unique_ptr<QProgressDialog> dialog_;
-};
 
 }  // namespace
 
@@ -356,7 +333,7 @@ void CInsatuDlg::OnPrint() {
     }
     printer_.setOutputFileName(path);
   }
-  SheetProgress progress(this, sheets->last - sheets->first + 1);
+  WorkProgress progress(this, Utf8("印刷しています..."), sheets->last - sheets->first + 1, 1);
   const Result<void> printed = PrintDocument(doc_, printer_, {options, *sheets, 0, {}}, progress.Callback());
   if (!printed) {
     if (askFile) printer_.setOutputFileName(QString());
