@@ -17,17 +17,6 @@
 
 namespace {
 
-// "\rSlide 12 of 100" rewritten in place on a terminal; nothing otherwise.
-ExportProgress ProgressLine(std::FILE* err, int slides) {
-  if (slides <= 3 || !isatty(fileno(err))) return {};
-  return [err](int done, int total) {
-    std::fprintf(err, "\rSlide %d of %d", done, total);
-    if (done == total) std::fputc('\n', err);
-    std::fflush(err);
-    return true;
-  };
-}
-
 int Finish(const Result<void>& done) {
   if (done) return 0;
   ShowFailure(done.error());
@@ -37,7 +26,7 @@ int Finish(const Result<void>& done) {
 int ExportImages(const Document& doc, const CommandLine& cl, std::FILE* err) {
   const std::optional<ImageFormat> format = ImageFormatFromName(cl.imageFormat);
   return Finish(ExportSlideImages(doc, cl.exportImagesDir, cl.zoom, format.value_or(ImageFormat::Jpeg),
-                                  ProgressLine(err, doc.Header().SlideCount)));
+                                  TerminalProgress(err, "Slide", doc.Header().SlideCount, 3)));
 }
 
 int ExportPdfFile(const Document& doc, const CommandLine& cl, std::FILE* err) {
@@ -59,19 +48,29 @@ int ExportPdfFile(const Document& doc, const CommandLine& cl, std::FILE* err) {
   const Result<QString> work = GetWorkFolder();
   if (!work) return Finish(work.error());
   request.workFolder = *work;
-  return Finish(ExportPdf(doc, request, ProgressLine(err, static_cast<int>(request.slides.size()))));
+  return Finish(ExportPdf(doc, request, TerminalProgress(err, "Slide", static_cast<int>(request.slides.size()), 3)));
 }
 
 // The progress line counts slides; the package's last two steps are not slides.
 int ExportPackage(const Document& doc, const CommandLine& cl, std::FILE* err) {
   const int slides = doc.Header().SlideCount;
-  const ExportProgress line = ProgressLine(err, slides);
+  const ExportProgress line = TerminalProgress(err, "Slide", slides, 3);
   const ExportProgress progress = [line, slides](int done, int) { return done > slides || !line || line(done, slides); };
   const PackageRequest request{cl.packagePath, QCoreApplication::applicationDirPath() + '/' + kPlayerFileName};
   return Finish(ExportShowPackage(doc, request, progress));
 }
 
 }  // namespace
+
+std::function<bool(int, int)> TerminalProgress(std::FILE* err, const char* unit, int steps, int quietSteps) {
+  if (steps <= quietSteps || !isatty(fileno(err))) return {};
+  return [err, unit](int done, int total) {
+    std::fprintf(err, "\r%s %d of %d", unit, done, total);
+    if (done == total) std::fputc('\n', err);
+    std::fflush(err);
+    return true;
+  };
+}
 
 int RunExportBatch(const Document& doc, const CommandLine& cl, std::FILE* err) {
   const int slides = doc.Header().SlideCount;

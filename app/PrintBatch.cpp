@@ -1,28 +1,17 @@
 #include "app/PrintBatch.h"
 
-#include <unistd.h>
-
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include "app/CommandLine.h"
+#include "app/ExportBatch.h"
 #include "app/PrintOutput.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
 #include "core/Document.h"
 
 namespace {
-
-ExportProgress SheetProgress(std::FILE* err, int sheets) {
-  if (sheets <= 1 || !isatty(fileno(err))) return {};
-  return [err](int done, int total) {
-    std::fprintf(err, "\rSheet %d of %d", done, total);
-    if (done == total) std::fputc('\n', err);
-    std::fflush(err);
-    return true;
-  };
-}
 
 SheetOptions OptionsFor(const CommandLine& cl) {
   SheetOptions options = ReadSheetOptions();
@@ -55,7 +44,7 @@ int RunPrintBatch(const Document& doc, const CommandLine& cl, std::FILE* err) {
   PrintJob job;
   job.options = OptionsFor(cl);
   job.sheets = {1, SheetCount(doc.Header().SlideCount, job.options.perSheet)};
-  const Result<void> printed = PrintDocument(doc, printer, job, SheetProgress(err, job.sheets.last));
+  const Result<void> printed = PrintDocument(doc, printer, job, TerminalProgress(err, "Sheet", job.sheets.last, 1));
   if (printed) return 0;
   ShowFailure(printed.error());
   return 1;
