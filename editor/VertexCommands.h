@@ -1,0 +1,17 @@
+// Adding and removing vertices of a figure's outline. A curved outline keeps
+// its structure of anchors with two control points between them (3k points
+// when closed, 3k + 1 as a line); the fixed flags move with their vertices.
+#pragma once
+
+#include "base/Failure.h"
+#include "core/Records.h"
+
+// Inserts n (1..3) vertices on the edge between vertices a and b: at the middle
+// for one, at a quarter and three quarters for two, at all three for three.
+// On the closing edge of a closed outline they go after the last vertex.
+// Refused with 30005, unchanged, when the outline would pass 200 vertices.
+[[nodiscard]] Result<void> InsertVertices(ObjectRecord& rec, int a, int b, int n);
+
+// Removes vertex v; of a curved outline the whole segment it belongs to goes.
+// Refused with 30023, unchanged, when fewer than 2 vertices would remain.
+[[nodiscard]] Result<void> DeleteVertex(ObjectRecord& rec, int v);
