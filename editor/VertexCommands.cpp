@@ -69,3 +69,26 @@ Result<void> DeleteVertex(ObjectRecord& rec, int v) {
   CloseGap(rec, rec.Curve ? SegmentStart(rec, v) : v, width);
   return {};
 }
+
+bool SetCurve(ObjectRecord& rec, bool on) {
+  if ((rec.Curve != 0) == on) return false;
+  rec.Curve = on ? 1 : 0;
+  const int count = std::min<int>(rec.PointNum, kMaxPoints);
+  if (!on || count < 2) return true;
+  const int missing = (3 - (IsClosed(rec) ? count : count - 1) % 3) % 3;
+  if (missing == 0) return true;
+  if (count + missing <= kMaxPoints) {
+    const PointRec before = rec.Points[count - 2];
+    const PointRec last = rec.Points[count - 1];
+    OpenGap(rec, count - 1, missing);
+    rec.Points[count - 1] = Between(before, last, 0.5);
+    if (missing == 2) rec.Points[count] = Between(rec.Points[count - 1], last, 0.5);
+    return true;
+  }
+  // Dropping 3 - missing points lands on the same structure from above.
+  const int surplus = 3 - missing;
+  rec.Points[count - 1 - surplus] = rec.Points[count - 1];
+  rec.PointFixed[count - 1 - surplus] = rec.PointFixed[count - 1];
+  CloseGap(rec, count - surplus, surplus);
+  return true;
+}

@@ -15,3 +15,9 @@
 // Removes vertex v; of a curved outline the whole segment it belongs to goes.
 // Refused with 30023, unchanged, when fewer than 2 vertices would remain.
 [[nodiscard]] Result<void> DeleteVertex(ObjectRecord& rec, int v);
+
+// Turns Curve on or off. Switching on first brings the vertex count to the
+// curve structure: missing points go between the last two, the last staying
+// last; where that would pass 200 the outline drops the surplus before its
+// last point instead. False when the flag already has that value.
+bool SetCurve(ObjectRecord& rec, bool on);

@@ -104,3 +104,38 @@ TEST(VertexCommandsTest, DeleteOnACurveRemovesAWholeSegment) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(VertexCommandsTest, CurveOnBringsTheCountToItsStructure) {
+  struct Case {
+    const char* name;
+    std::uint16_t kind;
+    int count;
+    int expected;
+  };
+  const Case cases[] = {
+      {"line of 2 gains 2", objkind::Line, 2, 4},      {"line of 3 gains 1", objkind::Line, 3, 4},
+      {"line of 4 stays", objkind::Line, 4, 4},        {"closed 4 gains 2", objkind::Polygon, 4, 6},
+      {"closed 200 drops 2", objkind::Polygon, 200, 198}, {"line of 200 drops 1", objkind::Line, 200, 199},
+      {"line of 199 stays", objkind::Line, 199, 199},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ObjectRecord r = Shape(c.kind, {{0, 0}, {1, 0}});
+    r.PointNum = static_cast<std::uint16_t>(c.count);
+    for (int k = 0; k < c.count; ++k) r.Points[k] = {4 * k, 0};
+    ASSERT_TRUE(SetCurve(r, true));
+    EXPECT_EQ(r.PointNum, c.expected);
+    EXPECT_EQ(r.Points[r.PointNum - 1].x, 4 * (c.count - 1)) << "the last point stays last";
+    EXPECT_EQ(r.PointNum % 3, c.kind == objkind::Line ? 1 : 0);
+    EXPECT_FALSE(SetCurve(r, true));
+    EXPECT_TRUE(SetCurve(r, false));
+    EXPECT_EQ(r.PointNum, c.expected) << "switching off keeps the points";
+  }
+  ObjectRecord r = Shape(objkind::Line, {{0, 0}, {100, 0}});
+  ASSERT_TRUE(SetCurve(r, true));
+  EXPECT_EQ(Points(r), (std::vector<QPoint>{{0, 0}, {50, 0}, {75, 0}, {100, 0}}));
+}
+
+}  // namespace
