@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/MessageIds.h"
+#include "geometry/Angles.h"
 #include "geometry/MathSub.h"
 
 namespace {
@@ -91,4 +92,23 @@ bool SetCurve(ObjectRecord& rec, bool on) {
   rec.PointFixed[count - 1 - surplus] = rec.PointFixed[count - 1];
   CloseGap(rec, count - surplus, surplus);
   return true;
+}
+
+bool LevelEdge(ObjectRecord& rec, int a, int b, bool horizontal, bool smallerIsReference) {
+  if (a < 0 || b < 0 || a >= rec.PointNum || b >= rec.PointNum || a == b) return false;
+  const int ref = smallerIsReference ? std::min(a, b) : std::max(a, b);
+  const int moved = ref == a ? b : a;
+  const QPoint c(rec.CenterX, rec.CenterY);
+  const auto drawn = [&](int k) { return CMathSub::RotatePoint(c, {rec.Points[k].x, rec.Points[k].y}, kTwoPi - rec.Angle); };
+  const QPoint r = drawn(ref);
+  QPoint p = drawn(moved);
+  if (horizontal) {
+    p.setY(r.y());
+  } else {
+    p.setX(r.x());
+  }
+  p = CMathSub::RotatePoint(c, p, rec.Angle);
+  const PointRec before = rec.Points[moved];
+  rec.Points[moved] = {p.x(), p.y()};
+  return before.x != p.x() || before.y != p.y();
 }

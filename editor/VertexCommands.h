@@ -21,3 +21,9 @@
 // last; where that would pass 200 the outline drops the surplus before its
 // last point instead. False when the flag already has that value.
 bool SetCurve(ObjectRecord& rec, bool on);
+
+// Levels the edge between vertices a and b as drawn on screen: the vertex
+// that is not the reference (the smaller or larger number) takes the
+// reference's drawn y (horizontal) or x (vertical) and is turned back into
+// the stored outline. False when it already lay so.
+bool LevelEdge(ObjectRecord& rec, int a, int b, bool horizontal, bool smallerIsReference);
