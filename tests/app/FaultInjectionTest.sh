@@ -10,7 +10,8 @@ trap 'rm -rf "$scratch"' EXIT
 work=$TMPDIR/Tessaly-$(id -u)
 failures=0
 
-if ! unshare -rm true 2> /dev/null; then
+mkdir -p "$scratch/probe"
+if ! unshare -rm mount -t tmpfs -o size=64k tmpfs "$scratch/probe" 2> /dev/null; then
   echo "no user namespaces here: the full-disk and read-only rows are skipped"
   namespaces=no
 fi
