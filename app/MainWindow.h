@@ -16,6 +16,7 @@ class CMiradoDoc;
 class CMiradoView;
 class CMySplitterWnd;
 class CPageView;
+class EditCommands;
 class UndoRedo;
 class QAction;
 class QMenu;
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow {
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
+  // The editing commands; the ribbon's property controls call SetProperty.
+  EditCommands& Editing() const { return *editing_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,7 +56,8 @@ class MainWindow : public QMainWindow {
  private:
   void RegisterCommands();
   void BuildMenus();
-  void AddMenu(const QString& title, std::initializer_list<int> ids);
+  QMenu* AddMenu(const QString& title, std::initializer_list<int> ids);
+  void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
   void FillRecentFiles();
   void OnFileNew();
@@ -69,4 +73,5 @@ class MainWindow : public QMainWindow {
   CPageView* pages_ = nullptr;
   CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
+  std::unique_ptr<EditCommands> editing_;
 };
