@@ -17,6 +17,7 @@
 #include "app/MiradoDoc.h"
 #include "app/MySplitterWnd.h"
 #include "app/PageDlg.h"
+#include "app/PointDlg.h"
 #include "app/RecentFiles.h"
 #include "app/Shortcuts.h"
 #include "app/TextDlg.h"
@@ -79,6 +80,7 @@ EditDialogs EditingDialogs(QMainWindow* owner) {
   d.failed = [owner](const Failure& failure) { ShowFailure(failure, owner); };
   d.editText = [owner](const QString& text, int limit) { return CTextDlg::Ask(owner, text, limit); };
   d.chooseColor = SlideListHooks(owner).chooseColor;
+  d.askPoint = [owner](QPoint at, QSize slide) { return CPointDlg::Ask(owner, at, slide); };
   d.note = [owner](const QString& text, int ms) { owner->statusBar()->showMessage(text, ms); };
   d.clipboard = [] { return QGuiApplication::clipboard(); };
   return d;

@@ -20,6 +20,7 @@
 #include "editor/MyEdit.h"
 #include "editor/ObjectClipboard.h"
 #include "editor/ObjectOrder.h"
+#include "editor/OutlineDrags.h"
 #include "editor/VertexCommands.h"
 #include "editor/factory/Requests.h"
 
@@ -306,6 +307,14 @@ void EditCommands::RegisterVertices() {
         Result<void> result{};
         OnPrimary([&](ObjectRecord& r) { return (result = DeleteVertex(r, v)).has_value(); });
         if (!ShowIfFailed(result)) view_.SetSelection({Primary()});
+      }, onVertex);
+  Add(ID_POINT_COORD, "ID_POINT_COORD", "", [this] {
+        const int p = Primary();
+        const int v = view_.Selection().vertex;
+        if (p < 0 || v < 0 || !dialogs_.askPoint) return;
+        const DocHeader& h = edits_.Doc().Header();
+        const std::optional<QPoint> at = dialogs_.askPoint(DrawnVertex(edits_.Doc().Object(p), v), QSize(h.SlideW, h.SlideH));
+        if (at) edits_.Apply(EditKind::Undoable, [&](Document& d) { return PlaceVertex(d, p, v, *at); });
       }, onVertex);
   Add(ID_FIX_POINT, "ID_FIX_POINT", "", [this] {
         const int v = view_.Selection().vertex;

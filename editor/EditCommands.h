@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -35,6 +36,8 @@ struct EditDialogs {
   // The text dialog on `text` with its byte limit; nullopt when cancelled.
   std::function<std::optional<QString>(const QString& text, int limit)> editText;
   std::function<std::optional<COLORREF>(COLORREF current)> chooseColor;
+  // Where a vertex drawn at `at` goes on a slide of `slide` units; nullopt when cancelled.
+  std::function<std::optional<QPoint>(QPoint at, QSize slide)> askPoint;
   // A line in the status bar's information area, cleared after `ms` (0: stays).
   std::function<void(const QString& text, int ms)> note;
   std::function<QClipboard*()> clipboard;

@@ -47,10 +47,15 @@ class EditCommandsTest : public ::testing::Test {
   QString typed = "new text";
   int answer = IDYES;
   int asked = 0;
-  EditCommands editing{edits, view, commands,
-                       EditDialogs{[this](int id, MsgStyle) { return asked = id, answer; }, [](const Failure&) {},
-                                   [this](const QString&, int) { return std::optional<QString>(typed); },
-                                   {}, {}, {}}};
+  EditDialogs Dialogs() {
+    EditDialogs d;
+    d.ask = [this](int id, MsgStyle) { return asked = id, answer; };
+    d.failed = [](const Failure&) {};
+    d.editText = [this](const QString&, int) { return std::optional<QString>(typed); };
+    d.askPoint = [](QPoint, QSize) { return std::optional<QPoint>(QPoint(250, 450)); };
+    return d;
+  }
+  EditCommands editing{edits, view, commands, Dialogs()};
   int steps = 0;
 };
 
@@ -64,7 +69,7 @@ TEST_F(EditCommandsTest, EveryCommandThatChangesTheDocumentLeavesOneUndoStep) {
       {ID_TO_FRONT, false}, {ID_SWAP_ORDER, false}, {ID_EDIT_DELETE, false}, {ID_TEXT_DLG, false},
       {ID_TEXT_ROTATE, false}, {ID_CHAR_ONLY_ROTATE, false}, {ID_REVERSE_H, false}, {ID_ROT_90, false},
       {ID_TO_LEFT, false}, {ID_TO_V_CEN, false}, {ID_SAME_WH, false},
-      {ID_ADD_POINT2, true, -1, 0, 1}, {ID_DEL_POINT, true, 1}, {ID_FIX_POINT, true, 1}, {ID_FIX_ALL, true, -2},
+      {ID_ADD_POINT2, true, -1, 0, 1}, {ID_DEL_POINT, true, 1}, {ID_FIX_POINT, true, 1}, {ID_POINT_COORD, true, 1}, {ID_FIX_ALL, true, -2},
       {ID_POINT_CURVE, true, -2}, {ID_TO_POLYGON, true, -2}, {ID_LEVEL_H_SMALL, true, -1, 0, 1},
       {ID_END_COPY_TO, true, 0}, {ID_END_SWAP, true, 2},
   };
