@@ -10,6 +10,7 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "core/EditPath.h"
+#include "core/container/WorkFolder.h"
 #include "core/picture/Picture.h"
 #include "editor/CSeiretu.h"
 #include "editor/CommandRegistry.h"
@@ -102,6 +103,7 @@ void EditCommands::RegisterClipboard() {
 void EditCommands::Copy() {
   std::unique_ptr<QMimeData> data = CopyToMime(edits_.Doc(), Slide());
   if (!data || !dialogs_.clipboard) return;
+  DeleteClipboardFile();  // the latest copy wins: a copied slide is forgotten
   copyPoint_ = view_.RightClickPoint();
   dialogs_.clipboard()->setMimeData(data.release());
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -17,6 +18,7 @@
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
 #include "base/Cp932.h"
+#include "core/container/WorkFolder.h"
 #include "editor/EditCommands.h"
 #include "editor/MiradoView.h"
 #include "editor/ObjectClipboard.h"
@@ -75,8 +77,13 @@ class EditingTest : public ::testing::Test {
 TEST_F(EditingTest, SelectAllCopyNextSlidePasteDeleteUndoSave) {
   Key(Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(SelectedOnSlide(doc, 0), 3);
+  // A slide copied earlier gives way to the objects.
+  QFile slideClip(ClipboardFilePath());
+  ASSERT_TRUE(slideClip.open(QIODevice::WriteOnly));
+  slideClip.close();
   Key(Qt::Key_C, Qt::ControlModifier);
   ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(kObjectsMime));
+  EXPECT_FALSE(slideClip.exists());
   Key(Qt::Key_PageDown);
   ASSERT_EQ(doc.Header().CurSlide, 1);
   Key(Qt::Key_V, Qt::ControlModifier);
