@@ -89,6 +89,10 @@ bool EditCommands::SetProperty(const PropertyChange& change) {
   return edits_.Apply(EditKind::Undoable, [&](Document& d) { return ApplyProperty(d, scope, change); });
 }
 
+bool EditCommands::PropertyAvailable(int id) const {
+  return PropertyEnabled(edits_.Doc(), {Slide(), view_.Selection()}, id);
+}
+
 void EditCommands::RegisterClipboard() {
   const auto anySelected = [this] { return SelectedOnSlide(edits_.Doc(), Slide()) > 0; };
   Add(ID_EDIT_COPY, "ID_EDIT_COPY", "", [this] { Copy(); }, anySelected);

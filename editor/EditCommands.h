@@ -49,6 +49,8 @@ class EditCommands {
 
   // A property change over the selection (the ribbon's controls call this).
   bool SetProperty(const PropertyChange& change);
+  // Whether property command `id` can act on the selection now.
+  bool PropertyAvailable(int id) const;
 
  private:
   void RegisterClipboard();

@@ -134,12 +134,33 @@ TEST_F(EditCommandsTest, OrderCommandsMoveThePrimary) {
   EXPECT_EQ(steps, 3);
 }
 
-TEST_F(EditCommandsTest, DeleteAsksFirst) {
+// Delete, and making a figure with shape handles a line, ask first; No changes nothing.
+TEST_F(EditCommandsTest, QuestionsComeFirst) {
   answer = IDNO;
+  doc.Object(1).ObjKind = objkind::Star;
   SelectBoxes();
-  commands.Run(ID_EDIT_DELETE);
-  EXPECT_EQ(asked, 30022);
-  EXPECT_EQ(doc.ObjCount(), 3);
+  const QByteArray before = renderfixtures::DocumentBytes(doc);
+  for (int id : {ID_EDIT_DELETE, ID_TO_LINE}) {
+    SCOPED_TRACE(id);
+    asked = 0;
+    commands.Run(id);
+    EXPECT_EQ(asked, id == ID_EDIT_DELETE ? 30022 : 30060);
+  }
+  EXPECT_EQ(renderfixtures::DocumentBytes(doc), before);
+  EXPECT_EQ(steps, 0);
+  answer = IDYES;
+  commands.Run(ID_TO_LINE);
+  EXPECT_EQ(doc.Object(1).ObjKind, objkind::Line);
+}
+
+TEST_F(EditCommandsTest, PropertiesGoThroughTheSelectionAsOneStep) {
+  SelectBoxes();
+  EXPECT_TRUE(editing.PropertyAvailable(ID_KAGE_X));
+  EXPECT_TRUE(editing.SetProperty({ID_KAGE_X, 7}));
+  EXPECT_FALSE(editing.SetProperty({ID_KAGE_X, 7}));
+  EXPECT_EQ(doc.Object(0).KageX, 7);
+  EXPECT_EQ(doc.Object(2).KageX, 0);
+  EXPECT_EQ(steps, 1);
 }
 
 }  // namespace
