@@ -18,7 +18,6 @@
 #include "editor/FlipTurn.h"
 #include "editor/InPlaceText.h"
 #include "editor/MiradoView.h"
-#include "editor/MyEdit.h"
 #include "editor/ObjectClipboard.h"
 #include "editor/ObjectOrder.h"
 #include "editor/OutlineDrags.h"
@@ -298,7 +297,9 @@ void EditCommands::RegisterVertices() {
     int id;
     const char* name;
     int n;
-  } inserts[] = {{ID_ADD_POINT1, "ID_ADD_POINT1", 1}, {ID_ADD_POINT2, "ID_ADD_POINT2", 2}, {ID_ADD_POINT3, "ID_ADD_POINT3", 3}};
+  } inserts[] = {{ID_ADD_POINT1, "ID_ADD_POINT1", 1},
+                 {ID_ADD_POINT2, "ID_ADD_POINT2", 2},
+                 {ID_ADD_POINT3, "ID_ADD_POINT3", 3}};
   for (const auto& row : inserts) {
     const int n = row.n;
     Add(row.id, row.name, "", [this, n] {
@@ -319,7 +320,8 @@ void EditCommands::RegisterVertices() {
         const int v = view_.Selection().vertex;
         if (p < 0 || v < 0 || !dialogs_.askPoint) return;
         const DocHeader& h = edits_.Doc().Header();
-        const std::optional<QPoint> at = dialogs_.askPoint(DrawnVertex(edits_.Doc().Object(p), v), QSize(h.SlideW, h.SlideH));
+        const QPoint drawn = DrawnVertex(edits_.Doc().Object(p), v);
+        const std::optional<QPoint> at = dialogs_.askPoint(drawn, QSize(h.SlideW, h.SlideH));
         if (at) edits_.Apply(EditKind::Undoable, [&](Document& d) { return PlaceVertex(d, p, v, *at); });
       }, onVertex);
   Add(ID_FIX_POINT, "ID_FIX_POINT", "", [this] {
@@ -329,7 +331,8 @@ void EditCommands::RegisterVertices() {
   const auto fixAll = [this](std::uint8_t value) {
     return [this, value] {
       OnPrimary([value](ObjectRecord& r) {
-        const bool changed = std::any_of(std::begin(r.PointFixed), std::end(r.PointFixed), [&](auto f) { return f != value; });
+        const bool changed =
+            std::any_of(std::begin(r.PointFixed), std::end(r.PointFixed), [&](auto f) { return f != value; });
         std::fill(std::begin(r.PointFixed), std::end(r.PointFixed), value);
         return changed;
       });
@@ -343,7 +346,9 @@ void EditCommands::RegisterVertices() {
     return [this, kind] {
       const int p = Primary();
       if (p < 0) return;
-      if (!IsFreeOutline(edits_.Doc().Object(p)) && dialogs_.ask(msg::AskIrreversible, MsgStyle::YesNo) != IDYES) return;
+      // A figure with shape handles loses them for good.
+      if (!IsFreeOutline(edits_.Doc().Object(p)) && dialogs_.ask(msg::AskIrreversible, MsgStyle::YesNo) != IDYES)
+        return;
       OnPrimary([kind](ObjectRecord& r) { return ChangeKind(r, kind); });
     };
   };
@@ -354,7 +359,8 @@ void EditCommands::RegisterVertices() {
     const char* name;
     bool horizontal, smaller;
   } levels[] = {{ID_LEVEL_H_SMALL, "ID_LEVEL_H_SMALL", true, true}, {ID_LEVEL_V_SMALL, "ID_LEVEL_V_SMALL", false, true},
-                {ID_LEVEL_H_LARGE, "ID_LEVEL_H_LARGE", true, false}, {ID_LEVEL_V_LARGE, "ID_LEVEL_V_LARGE", false, false}};
+                {ID_LEVEL_H_LARGE, "ID_LEVEL_H_LARGE", true, false},
+                {ID_LEVEL_V_LARGE, "ID_LEVEL_V_LARGE", false, false}};
   for (const auto& row : levels) {
     const bool horizontal = row.horizontal;
     const bool smaller = row.smaller;

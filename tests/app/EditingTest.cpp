@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "AppFixtures.h"
@@ -144,7 +144,8 @@ TEST_F(EditingTest, TheAlignmentSubmenuAlignsAndOneUndoTakesItBack) {
   const float zoom = doc.Header().Zoom;
   const int before = UnitBox(doc.Object(0), zoom).left;
   toLeft->trigger();
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(UnitBox(doc.Object(i), zoom).left, UnitBox(doc.Object(primary), zoom).left) << i;
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(UnitBox(doc.Object(i), zoom).left, UnitBox(doc.Object(primary), zoom).left) << i;
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(UnitBox(doc.Object(0), zoom).left, before);
   EXPECT_EQ(UnitBox(doc.Object(1), zoom).left, 400);

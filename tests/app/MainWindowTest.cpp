@@ -49,7 +49,9 @@ class MainWindowTest : public ::testing::Test {
   }
   QStringList FileMenuTexts() { return MenuTexts(0); }
   // The enabled undo and redo items of the edit menu.
-  QStringList UndoRedoTexts() { return MenuTexts(1, true).mid(0, 2).filter(QRegularExpression("^(元に戻す|やり直し)")); }
+  QStringList UndoRedoTexts() {
+    return MenuTexts(1, true).mid(0, 2).filter(QRegularExpression("^(元に戻す|やり直し)"));
+  }
 
   // The window shown and active, so that its keys reach its commands.
   void Activate() {

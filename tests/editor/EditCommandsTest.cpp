@@ -63,15 +63,30 @@ TEST_F(EditCommandsTest, EveryCommandThatChangesTheDocumentLeavesOneUndoStep) {
   struct Case {
     int id;
     bool line;
-    int vertex, edgeA, edgeB;
+    int vertex = -2, edgeA = -1, edgeB = -1;
   };
   const Case cases[] = {
-      {ID_TO_FRONT, false}, {ID_SWAP_ORDER, false}, {ID_EDIT_DELETE, false}, {ID_TEXT_DLG, false},
-      {ID_TEXT_ROTATE, false}, {ID_CHAR_ONLY_ROTATE, false}, {ID_REVERSE_H, false}, {ID_ROT_90, false},
-      {ID_TO_LEFT, false}, {ID_TO_V_CEN, false}, {ID_SAME_WH, false},
-      {ID_ADD_POINT2, true, -1, 0, 1}, {ID_DEL_POINT, true, 1}, {ID_FIX_POINT, true, 1}, {ID_POINT_COORD, true, 1}, {ID_FIX_ALL, true, -2},
-      {ID_POINT_CURVE, true, -2}, {ID_TO_POLYGON, true, -2}, {ID_LEVEL_H_SMALL, true, -1, 0, 1},
-      {ID_END_COPY_TO, true, 0}, {ID_END_SWAP, true, 2},
+      {ID_TO_FRONT, false},
+      {ID_SWAP_ORDER, false},
+      {ID_EDIT_DELETE, false},
+      {ID_TEXT_DLG, false},
+      {ID_TEXT_ROTATE, false},
+      {ID_CHAR_ONLY_ROTATE, false},
+      {ID_REVERSE_H, false},
+      {ID_ROT_90, false},
+      {ID_TO_LEFT, false},
+      {ID_TO_V_CEN, false},
+      {ID_SAME_WH, false},
+      {ID_ADD_POINT2, true, -1, 0, 1},
+      {ID_DEL_POINT, true, 1},
+      {ID_FIX_POINT, true, 1},
+      {ID_POINT_COORD, true, 1},
+      {ID_FIX_ALL, true, -2},
+      {ID_POINT_CURVE, true, -2},
+      {ID_TO_POLYGON, true, -2},
+      {ID_LEVEL_H_SMALL, true, -1, 0, 1},
+      {ID_END_COPY_TO, true, 0},
+      {ID_END_SWAP, true, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
