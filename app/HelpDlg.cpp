@@ -1,8 +1,10 @@
 #include "app/HelpDlg.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPdfDocument>
 #include <QPdfView>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "base/MessageIds.h"
@@ -43,6 +45,9 @@ void ShowManual(const QString& folder, QWidget* owner) {
     ShowFailure(Failure(msg::CannotOpen, QFileInfo(path).fileName() + '\n'), owner);
     return;
   }
+  // The whole screen also where no window manager maximises.
+  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+    dialog.setGeometry(screen->availableGeometry());
   dialog.setWindowState(Qt::WindowMaximized);
   dialog.exec();
 }

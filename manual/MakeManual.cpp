@@ -113,7 +113,7 @@ bool MakeManual(const QString& out, const QString& root, const QStringList& page
   {
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));  // the document keeps its own 2 cm
     writer.setTitle(FirstHeading(doc));
     writer.setCreator(QStringLiteral("Tessaly"));
     doc.print(&writer);

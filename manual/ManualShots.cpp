@@ -47,9 +47,10 @@ int main(int argc, char* argv[]) {
 
   CKansetDlg settings(LoadKanset(AnimeGuide{}), theApp.Frame());
   ok = Grab(settings, out.filePath("settings.png")) && ok;
-  StoreRecentFiles({QDir::homePath() + QString::fromUtf8("/発表/新製品のご紹介.tvl"),
-                    QDir::homePath() + QString::fromUtf8("/発表/社内研修.tvl"),
-                    QDir::homePath() + QString::fromUtf8("/資料/2026年度計画.tvl")});
+  // Example entries, not the home of whoever builds.
+  StoreRecentFiles({QString::fromUtf8("/home/hanako/発表/新製品のご紹介.tvl"),
+                    QString::fromUtf8("/home/hanako/発表/社内研修.tvl"),
+                    QString::fromUtf8("/home/hanako/資料/2026年度計画.tvl")});
   CRecentDlg recent(StandardShowFolder(), theApp.Frame());
   ok = Grab(recent, out.filePath("recent.png")) && ok;
   CAboutDlg about(theApp.Frame());
