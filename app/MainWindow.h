@@ -10,8 +10,8 @@
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
 #include "app/KansetValues.h"
-#include "app/RecentDlg.h"
 #include "app/PrintCommand.h"
+#include "app/RecentDlg.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
