@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,6 +21,7 @@
 #include "app/PointDlg.h"
 #include "app/RecentFiles.h"
 #include "app/Shortcuts.h"
+#include "app/ShellDialogs.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
 #include "app/TextDlg.h"
@@ -86,6 +88,10 @@ EditDialogs EditingDialogs(QMainWindow* owner) {
   return d;
 }
 
+AnimeGuide StoredAnimeGuide() {
+  return {GetInt(sys::PlayAnime), GetInt(sys::SpeedAnime), GetInt(sys::DspGuide)};
+}
+
 }  // namespace
 
 FileDialogs FileDialogs::Standard() {
@@ -123,7 +129,15 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   connect(view_, &CMiradoView::Failed, this, [this](const Failure& failure) {
     QTimer::singleShot(0, this, [this, failure] { ShowFailure(failure, this); });
   });
-  editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, EditingDialogs(this));
+  EditDialogs editDialogs = EditingDialogs(this);
+  // F2 turns the application's switch, which the settings dialog shows and the exit stores.
+  editDialogs.guideChanged = [this](bool on) {
+    if (!readGuide_ || !keepGuide_) return;
+    AnimeGuide guide = readGuide_();
+    guide.dspGuide = on ? 1 : 0;
+    keepGuide_(guide);
+  };
+  editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
   RegisterCommands();
   BuildMenus();
   InstallShortcuts(*this, commands_);
@@ -133,6 +147,11 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep) {
+  readGuide_ = std::move(read);
+  keepGuide_ = std::move(keep);
+}
 
 void MainWindow::RegisterCommands() {
   const auto label = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -155,6 +174,15 @@ void MainWindow::RegisterCommands() {
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
+  RegisterShellDialogs(commands_,
+                       {[this] { return readGuide_ ? readGuide_() : StoredAnimeGuide(); },
+                        [this](const AnimeGuide& guide) {
+                          if (keepGuide_) keepGuide_(guide);
+                          view_->SetGuideOn(guide.dspGuide != 0);
+                          view_->SetHoverAnimation(guide.playAnime, guide.speedAnime);
+                        },
+                        dialogs_.showFolder, QCoreApplication::applicationDirPath()},
+                       this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -186,6 +214,8 @@ void MainWindow::BuildMenus() {
                                             ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
+  AddMenu(QString::fromUtf8("ツール(&T)"), {ID_KAN_SET, ID_RECENT_KANRI});
+  AddMenu(QString::fromUtf8("ヘルプ(&H)"), {ID_HELP_DSP, ID_APP_ABOUT});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.

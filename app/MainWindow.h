@@ -9,7 +9,9 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/KansetValues.h"
 #include "app/PrintCommand.h"
+#include "app/RecentDlg.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
@@ -28,6 +30,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
   InsatuDialogs print = InsatuDialogs::Standard();
+  ShowFolder showFolder = StandardShowFolder();  // the recent-file manager's double-click
   static FileDialogs Standard();
 };
 
@@ -49,6 +52,9 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* Splitter() const { return splitter_; }
   // The editing commands; the ribbon's property controls call SetProperty.
   EditCommands& Editing() const { return *editing_; }
+  // Where the settings dialog reads and keeps the application object's
+  // animation and guide values; without it they come from the store.
+  void SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -74,4 +80,6 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
   std::unique_ptr<EditCommands> editing_;
+  std::function<AnimeGuide()> readGuide_;
+  std::function<void(const AnimeGuide&)> keepGuide_;
 };

@@ -28,6 +28,7 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
     {ID_GUIDE, "F2"},
+    {ID_HELP_DSP, "F1"},
 };
 
 // The editing view's own keys: the slide list has its own Ctrl+C, Ctrl+V and Delete.

@@ -217,6 +217,7 @@ void EditCommands::EditText() {
 void EditCommands::ToggleGuide() {
   const bool on = !view_.GuideOn();
   view_.SetGuideOn(on);
+  if (dialogs_.guideChanged) dialogs_.guideChanged(on);
   if (!dialogs_.note) return;
   QString text = LoadString(msg::GuideTurnedOn).value_or(QString());
   if (!on) text.replace(QString::fromUtf8("する"), QString::fromUtf8("しない"));

@@ -41,6 +41,7 @@ struct EditDialogs {
   // A line in the status bar's information area, cleared after `ms` (0: stays).
   std::function<void(const QString& text, int ms)> note;
   std::function<QClipboard*()> clipboard;
+  std::function<void(bool on)> guideChanged;  // after F2
 };
 
 class EditCommands {

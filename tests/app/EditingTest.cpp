@@ -15,6 +15,7 @@
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
+#include "app/KansetValues.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
 #include "base/Cp932.h"
@@ -152,13 +153,18 @@ TEST_F(EditingTest, TheAlignmentSubmenuAlignsAndOneUndoTakesItBack) {
 }
 
 TEST_F(EditingTest, F2TurnsTheOperationGuideOffAndOn) {
+  AnimeGuide app{3, 2, 1};  // the application's values, stored at exit
+  window->SetAnimeGuide([&] { return app; }, [&](const AnimeGuide& kept) { app = kept; });
   ASSERT_TRUE(View()->GuideOn());
   Key(Qt::Key_F2);
   EXPECT_FALSE(View()->GuideOn());
+  EXPECT_EQ(app.dspGuide, 0);
+  EXPECT_EQ(app.playAnime, 3);
   EXPECT_EQ(window->statusBar()->currentMessage(),
             QString::fromUtf8("ステータスバーに操作ガイドを表示しないように設定しました"));
   Key(Qt::Key_F2);
   EXPECT_TRUE(View()->GuideOn());
+  EXPECT_EQ(app.dspGuide, 1);
 }
 
 TEST_F(EditingTest, OutsideTextAndPicturesPasteAsNewObjectsInOneStepEach) {

@@ -23,7 +23,9 @@ TEST(PointDlgTest, OkTakesOnlyValuesInsideTheSlide) {
     dlg.accept();
     EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted);
     EXPECT_EQ(messages.Ids(), c.accepted ? std::vector<int>{} : std::vector<int>{30051});
-    if (c.accepted) EXPECT_EQ(dlg.Value(), c.typed);
+    if (c.accepted) {
+      EXPECT_EQ(dlg.Value(), c.typed);
+    }
   }
 }
 
