@@ -4,8 +4,10 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -16,10 +18,13 @@
 #include "app/MiradoDoc.h"
 #include "app/MySplitterWnd.h"
 #include "app/PageDlg.h"
+#include "app/PointDlg.h"
 #include "app/RecentFiles.h"
 #include "app/Shortcuts.h"
+#include "app/ShellDialogs.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
+#include "app/TextDlg.h"
 #include "app/ViewStatusBar.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
@@ -27,6 +32,8 @@
 #include "base/StringTable.h"
 #include "core/Document.h"
 #include "core/EditPath.h"
+#include "editor/EditCommands.h"
+#include "editor/FlipTurn.h"
 #include "editor/MiradoView.h"
 #include "editor/PageMenu.h"
 #include "editor/PageView.h"
@@ -69,6 +76,22 @@ ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidge
   return hooks;
 }
 
+EditDialogs EditingDialogs(QMainWindow* owner) {
+  EditDialogs d;
+  d.ask = [owner](int id, MsgStyle style) { return ShowMessage(id, owner, QString(), style); };
+  d.failed = [owner](const Failure& failure) { ShowFailure(failure, owner); };
+  d.editText = [owner](const QString& text, int limit) { return CTextDlg::Ask(owner, text, limit); };
+  d.chooseColor = SlideListHooks(owner).chooseColor;
+  d.askPoint = [owner](QPoint at, QSize slide) { return CPointDlg::Ask(owner, at, slide); };
+  d.note = [owner](const QString& text, int ms) { owner->statusBar()->showMessage(text, ms); };
+  d.clipboard = [] { return QGuiApplication::clipboard(); };
+  return d;
+}
+
+AnimeGuide StoredAnimeGuide() {
+  return {GetInt(sys::PlayAnime), GetInt(sys::SpeedAnime), GetInt(sys::DspGuide)};
+}
+
 }  // namespace
 
 FileDialogs FileDialogs::Standard() {
@@ -106,14 +129,29 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   connect(view_, &CMiradoView::Failed, this, [this](const Failure& failure) {
     QTimer::singleShot(0, this, [this, failure] { ShowFailure(failure, this); });
   });
+  EditDialogs editDialogs = EditingDialogs(this);
+  // F2 turns the application's switch, which the settings dialog shows and the exit stores.
+  editDialogs.guideChanged = [this](bool on) {
+    if (!readGuide_ || !keepGuide_) return;
+    AnimeGuide guide = readGuide_();
+    guide.dspGuide = on ? 1 : 0;
+    keepGuide_(guide);
+  };
+  editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
   RegisterCommands();
   BuildMenus();
   InstallShortcuts(*this, commands_);
+  InstallViewShortcuts(*view_, commands_);
   UpdateTitle();
   resize(1100, 800);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep) {
+  readGuide_ = std::move(read);
+  keepGuide_ = std::move(keep);
+}
 
 void MainWindow::RegisterCommands() {
   const auto label = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -136,6 +174,15 @@ void MainWindow::RegisterCommands() {
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
+  RegisterShellDialogs(commands_,
+                       {[this] { return readGuide_ ? readGuide_() : StoredAnimeGuide(); },
+                        [this](const AnimeGuide& guide) {
+                          if (keepGuide_) keepGuide_(guide);
+                          view_->SetGuideOn(guide.dspGuide != 0);
+                          view_->SetHoverAnimation(guide.playAnime, guide.speedAnime);
+                        },
+                        dialogs_.showFolder, QCoreApplication::applicationDirPath()},
+                       this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -151,7 +198,15 @@ void MainWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   FillRecentFiles();
-  AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
+  QMenu* edit = AddMenu(QString::fromUtf8("編集(&E)"),
+                        {ID_UNDO, ID_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_SELECT_ALL, 0,
+                         ID_TO_FRONT, ID_TO_BACK, ID_SWAP_ORDER, 0, ID_TEXT_DLG, 0, ID_REVERSE_H, ID_REVERSE_V,
+                         ID_ROT_90, ID_ROT_180, ID_ROT_270, ID_ROUND_0, 0});
+  AddMenuItems(edit->addMenu(QString::fromUtf8("整列(&K)")),
+               {ID_TO_LEFT, ID_TO_RIGHT, ID_TO_TOP, ID_TO_BOTTOM, 0, ID_TO_V_CEN, ID_TO_H_CEN, 0, ID_TO_H_KIN,
+                ID_TO_V_KIN, 0, ID_SAME_W, ID_SAME_H, ID_SAME_WH});
+  edit->addSeparator();
+  AddMenuItems(edit, {ID_GUIDE});
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
@@ -159,12 +214,24 @@ void MainWindow::BuildMenus() {
                                             ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
+  AddMenu(QString::fromUtf8("ツール(&T)"), {ID_KAN_SET, ID_RECENT_KANRI});
+  AddMenu(QString::fromUtf8("ヘルプ(&H)"), {ID_HELP_DSP, ID_APP_ABOUT});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.
-void MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
+QMenu* MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
   QMenu* menu = menuBar()->addMenu(title);
+  AddMenuItems(menu, ids);
+  return menu;
+}
+
+// Id 0 is a separator.
+void MainWindow::AddMenuItems(QMenu* menu, std::initializer_list<int> ids) {
   for (int id : ids) {
+    if (id == 0) {
+      menu->addSeparator();
+      continue;
+    }
     QAction* action = AddCommandAction(menu, id, QString());
     connect(menu, &QMenu::aboutToShow, action, [this, action, id] { action->setEnabled(commands_.IsEnabled(id)); });
   }

@@ -9,13 +9,16 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/KansetValues.h"
 #include "app/PrintCommand.h"
+#include "app/RecentDlg.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
 class CMiradoView;
 class CMySplitterWnd;
 class CPageView;
+class EditCommands;
 class UndoRedo;
 class QAction;
 class QMenu;
@@ -27,6 +30,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
   InsatuDialogs print = InsatuDialogs::Standard();
+  ShowFolder showFolder = StandardShowFolder();  // the recent-file manager's double-click
   static FileDialogs Standard();
 };
 
@@ -46,6 +50,11 @@ class MainWindow : public QMainWindow {
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
+  // The editing commands; the ribbon's property controls call SetProperty.
+  EditCommands& Editing() const { return *editing_; }
+  // Where the settings dialog reads and keeps the application object's
+  // animation and guide values; without it they come from the store.
+  void SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,7 +62,8 @@ class MainWindow : public QMainWindow {
  private:
   void RegisterCommands();
   void BuildMenus();
-  void AddMenu(const QString& title, std::initializer_list<int> ids);
+  QMenu* AddMenu(const QString& title, std::initializer_list<int> ids);
+  void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
   void FillRecentFiles();
   void OnFileNew();
@@ -69,4 +79,7 @@ class MainWindow : public QMainWindow {
   CPageView* pages_ = nullptr;
   CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
+  std::unique_ptr<EditCommands> editing_;
+  std::function<AnimeGuide()> readGuide_;
+  std::function<void(const AnimeGuide&)> keepGuide_;
 };
