@@ -21,15 +21,15 @@ cd "$scratch"
 for f in bin/Tessaly lib/tessaly/Tessaly lib/tessaly/Tavorun.dll lib/tessaly/libpdfweld.so \
          share/applications/Orlinde.Mirado.Tessaly.1.00.desktop share/mime/packages/tessaly.xml \
          share/icons/hicolor/scalable/apps/tessaly.svg share/icons/hicolor/48x48/apps/tessaly.png \
-         share/man/man1/Tessaly.1 share/man/man1/Tavorun.1 share/doc/tessaly/examples/Sample.tvl; do
+         share/man/man1/Tessaly.1 share/man/man1/Tavorun.1 share/doc/tessaly/examples/Sample.tvl \
+         share/doc/tessaly/Manual.pdf; do
   [ -e "$root/$f" ] || fail "$f is not installed"
 done
 [ "$(readlink "$root/bin/Tessaly")" = ../lib/tessaly/Tessaly ] || fail "bin/Tessaly is not a relative link"
 cmp -s "$build/app/Tavorun.dll" "$root/lib/tessaly/Tavorun.dll" || fail "Tavorun.dll changed on the way"
 grep -q "Tessaly $version" "$root/share/man/man1/Tessaly.1" || fail "the man page lacks the version"
-if [ -e "$build/app/Manual.pdf" ]; then
-  cmp -s "$build/app/Manual.pdf" "$root/lib/tessaly/Manual.pdf" || fail "the manual is not beside the program"
-fi
+cmp -s "$build/app/Manual.pdf" "$root/share/doc/tessaly/Manual.pdf" || fail "the manual is not the one built"
+cmp -s "$build/app/Manual.pdf" "$root/lib/tessaly/Manual.pdf" || fail "the manual is not beside the program"
 
 tessaly=$root/bin/Tessaly
 sample=$root/share/doc/tessaly/examples/Sample.tvl
