@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/GradeDlg.h"
 #include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
+#include "app/MainRibbon.h"
 #include "app/MiradoDoc.h"
 #include "app/MySplitterWnd.h"
 #include "app/PageDlg.h"
@@ -92,7 +94,12 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   view_ = new CMiradoView(doc_.Edits(), commands_, this);
   pages_ = new CPageView(doc_.Edits(), commands_, SlideListHooks(this), this);
   splitter_ = new CMySplitterWnd(view_, pages_, this);
-  setCentralWidget(splitter_);
+  auto* central = new QWidget(this);
+  auto* rows = new QVBoxLayout(central);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  rows->addWidget(splitter_, 1);
+  setCentralWidget(central);
   view_->SetHooks(EditingViewHooks(pages_, doc_.Edits(), this));
   InstallViewStatusBar(*this, *view_);
   connect(pages_, &CPageView::GuideChanged, this, [this](const QString& text) { statusBar()->showMessage(text); });
@@ -108,8 +115,10 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   });
   RegisterCommands();
   BuildMenus();
+  BuildRibbon(rows);
   InstallShortcuts(*this, commands_);
   UpdateTitle();
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
   resize(1100, 800);
 }
 
@@ -159,6 +168,24 @@ void MainWindow::BuildMenus() {
                                             ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
+}
+
+// Built last: the ribbon shows the commands registered by then.
+void MainWindow::BuildRibbon(QVBoxLayout* rows) {
+  RibbonHooks hooks;
+  const InsertTarget target{doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this), {}, this};
+  hooks.insertObject = [target](int request) { InsertGalleryItem(target, request); };
+  hooks.addRecentFiles = [this](QMenu* menu) {
+    const QStringList files = LoadRecentFiles();
+    for (int k = 0; k < files.size(); ++k) AddCommandAction(menu, ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
+  };
+  hooks.moreColours = [this](COLORREF current) -> std::optional<COLORREF> {
+    const QColor colour = QColorDialog::getColor(gdi::ToQColor(current == kNoColor ? 0xFFFFFF : current), this);
+    if (!colour.isValid()) return std::nullopt;
+    return gdi::Rgb(colour.red(), colour.green(), colour.blue());
+  };
+  ribbon_ = new MainRibbon(*this, doc_.Edits(), *view_, commands_, std::move(hooks));
+  rows->insertWidget(0, &ribbon_->Widget());
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.

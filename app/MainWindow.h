@@ -15,10 +15,15 @@
 class CMiradoDoc;
 class CMiradoView;
 class CMySplitterWnd;
+class MainRibbon;
 class CPageView;
 class UndoRedo;
 class QAction;
 class QMenu;
+class QVBoxLayout;
+
+inline constexpr int kMinimumWidth = 400;
+inline constexpr int kMinimumHeight = 300;
 
 // The file dialogs, replaceable in tests. Each returns an empty path on cancel.
 struct FileDialogs {
@@ -46,6 +51,7 @@ class MainWindow : public QMainWindow {
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
+  MainRibbon* RibbonBar() const { return ribbon_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,6 +59,7 @@ class MainWindow : public QMainWindow {
  private:
   void RegisterCommands();
   void BuildMenus();
+  void BuildRibbon(QVBoxLayout* rows);
   void AddMenu(const QString& title, std::initializer_list<int> ids);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
   void FillRecentFiles();
@@ -68,5 +75,6 @@ class MainWindow : public QMainWindow {
   CMiradoView* view_ = nullptr;
   CPageView* pages_ = nullptr;
   CMySplitterWnd* splitter_ = nullptr;
+  MainRibbon* ribbon_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
 };

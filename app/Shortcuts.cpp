@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/CommandIds.h"
+#include "app/MainRibbon.h"
 #include "app/PrintCommand.h"
 #include "app/ShowCommands.h"
 #include "editor/CommandRegistry.h"
@@ -13,6 +14,8 @@
 #include "editor/UndoRedo.h"
 
 namespace {
+
+constexpr int ID_FONT_BOLD = 315;
 
 constexpr CommandShortcut kShortcuts[] = {
     {ID_FILE_NEW, "Ctrl+N"},
@@ -24,6 +27,9 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_REDO, "Ctrl+Y"},
     {ID_REDO, "Ctrl+Shift+Z"},
     {ID_SELECT_ALL, "Ctrl+A"},
+    {ID_FONT_BOLD, "Ctrl+B"},
+    {ID_SHOW_MENU, "Ctrl+F1"},
+    {ID_VIEW_FULLSCREEN, "F11"},
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
 };
