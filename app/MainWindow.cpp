@@ -6,6 +6,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -119,7 +121,9 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   InstallShortcuts(*this, commands_);
   UpdateTitle();
   setMinimumSize(kMinimumWidth, kMinimumHeight);
-  resize(1100, 800);
+  // Wide enough for the whole ribbon where the screen allows.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  resize(std::min(1560, screen.width()), std::min(860, screen.height()));
 }
 
 MainWindow::~MainWindow() = default;

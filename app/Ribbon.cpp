@@ -64,6 +64,25 @@ QString ShortLabel(QString label) {
   return label;
 }
 
+// A large button's label on two lines: at its space, or a long one before its last "の".
+QString TwoLines(QString text) {
+  constexpr int kLongLabel = 6;
+  if (text.contains(' ')) return text.replace(' ', '\n');
+  const qsizetype no = text.lastIndexOf(QString::fromUtf8("の"));
+  if (text.size() < kLongLabel || no <= 0) return text;
+  return text.left(no) + '\n' + text.mid(no);
+}
+
+// A number box's label within its panel: "左余白" in 余白 reads "左", "影の長さ"
+// in 影 reads "長さ".
+QString BoxLabel(const QString& label, const QString& panel) {
+  QString text = ShortLabel(label);
+  if (text.size() > panel.size() && text.endsWith(panel)) text.chop(panel.size());
+  const QString prefix = panel + QString::fromUtf8("の");
+  if (text.size() > prefix.size() && text.startsWith(prefix)) text.remove(0, prefix.size());
+  return text;
+}
+
 QString TooltipOf(int id, const QString& label) {
   const char* tip = RibbonTooltip(id);
   return tip ? QString::fromUtf8(tip) : ShortLabel(label);
@@ -251,7 +270,7 @@ QWidget* Ribbon::BuildControl(const RibbonEntry& e, std::span<const RibbonEntry>
       return b;
     }
     case RibbonControl::Colour: return ColourButton(e.id, items);
-    case RibbonControl::Number: return NumberBox(e.id);
+    case RibbonControl::Number: return NumberBox(e.id, QString::fromUtf8(e.panel));
     case RibbonControl::Font: return FontBox(e.id);
     case RibbonControl::Gallery: return Gallery(e.id);
     case RibbonControl::Item: break;
@@ -264,7 +283,7 @@ QToolButton* Ribbon::CommandButton(int id, bool large) {
   auto* b = new QToolButton(this);
   b->setObjectName(QString::fromLatin1(c->name));
   QString text = ShortLabel(c->label);
-  if (large) text.replace(' ', '\n');
+  if (large) text = TwoLines(text);
   b->setText(text);
   b->setToolTip(TooltipOf(id, c->label));
   b->setIcon(RibbonIcon(id, c->label));
@@ -283,13 +302,13 @@ QToolButton* Ribbon::CommandButton(int id, bool large) {
 
 // A number box with its label; a value typed or stepped to runs the command,
 // an emptied box or an unchanged value does not.
-QWidget* Ribbon::NumberBox(int id) {
+QWidget* Ribbon::NumberBox(int id, const QString& panel) {
   const NumberBoxRange* range = FindNumberBox(id);
   const Command* c = commands_.Find(id);
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto* label = new QLabel(ShortLabel(c->label), row);
+  auto* label = new QLabel(BoxLabel(c->label, panel), row);
   auto* box = new QSpinBox(row);
   box->setObjectName(QString::fromLatin1(c->name));
   box->setRange(range->min, range->max);

@@ -76,7 +76,7 @@ class Ribbon : public QWidget {
   void BuildPanels(QHBoxLayout* row);
   QWidget* BuildControl(const RibbonEntry& entry, std::span<const RibbonEntry> items);
   QToolButton* CommandButton(int id, bool large);
-  QWidget* NumberBox(int id);
+  QWidget* NumberBox(int id, const QString& panel);
   QWidget* FontBox(int id);
   QToolButton* ColourButton(int id, std::span<const RibbonEntry> items);
   QToolButton* Gallery(int id);

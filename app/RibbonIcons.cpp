@@ -255,6 +255,15 @@ Draw CommandDrawing(int id) {
       p.drawLine(QPointF(16, 17), QPointF(22, 20));
     };
     case 573: return [](QPainter& p) { Screen(p); Bars(p, {{8, 24}, {8, 18}}, 11, 5); };
+    case 529: return [](QPainter& p) {
+      p.setPen(Pen(QColor(0xE0, 0x9A, 0x10), 2.5));
+      for (int k = 0; k < 8; ++k) {
+        const QLineF ray = QLineF::fromPolar(13, k * 45).translated(16, 16);
+        p.drawLine(QLineF(ray.pointAt(0.65), ray.p2()));
+      }
+      p.setBrush(QColor(0xF2, 0xC9, 0x4C));
+      p.drawEllipse(QPointF(16, 16), 6, 6);
+    };
     case 541: return [](QPainter& p) { Arrow(p, {16, 22}, {16, 10}, kInk); };
     case 627: return [](QPainter& p) {
       Arrow(p, {12, 12}, {4, 4}, kInk);

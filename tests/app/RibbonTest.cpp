@@ -91,8 +91,8 @@ TEST_F(RibbonTest, TheCommandsTheWindowOwnsAreOnTheRibbonWithTheirLabels) {
     const char* shown;
   } controls[] = {
       {"ID_ADD_PAGE", "スライド"},  {"ID_RIBBON_PBTN_1", "オブジェ\nクト"}, {"ID_SHOW_BTN", "開始"},
-      {"ID_AUTO_SETTEI", "自動切替え時間の設定"},
-      {"ID_SHOW_SETTEI", "スライドショーの設定"},
+      {"ID_AUTO_SETTEI", "自動切替え時間\nの設定"},
+      {"ID_SHOW_SETTEI", "スライドショー\nの設定"},
   };
   for (const auto& c : controls) {
     auto* button = Control<QToolButton>(c.name);
