@@ -165,11 +165,11 @@ bool AttributeDispatcher::Apply(int id) {
   const std::optional<AttributeRequest> request = RequestFor(id);
   bool changed = false;
   if (request) changed = edits_.Apply(EditKind::Undoable, [&](Document& doc) { return setter_(doc, *request); });
-  ShowAttributes();  // also puts back what an emptied box showed
+  ShowAttributes(true);  // also puts back what an emptied box showed
   return changed;
 }
 
-void AttributeDispatcher::ShowAttributes() {
+void AttributeDispatcher::ShowAttributes(bool reload) {
   values_ = AttributesOf(edits_.Doc(), selection_.primary(), selection_.selectedVertex(), values_);
-  emit Shown(values_);
+  emit Shown(values_, reload);
 }

@@ -54,13 +54,15 @@ class AttributeDispatcher : public QObject {
 
   // ApplyAttribute: true when the document changed.
   bool Apply(int id);
-  // ShowAttributes for the primary object (or the slide).
-  void ShowAttributes();
+  // ShowAttributes for the primary object (or the slide); `reload` puts every
+  // control back even when the values are those shown (after an edit that
+  // changed nothing).
+  void ShowAttributes(bool reload = false);
   const RibbonValues& Values() const { return values_; }
   bool IsEnabled(int id) const;
 
  signals:
-  void Shown(const RibbonValues& values);
+  void Shown(const RibbonValues& values, bool reload);
 
  private:
   std::optional<AttributeRequest> RequestFor(int id) const;

@@ -8,6 +8,7 @@
 #include "core/EditPath.h"
 #include "editor/CommandRegistry.h"
 #include "editor/MiradoView.h"
+#include "editor/PropertyCommands.h"
 
 MainRibbon::MainRibbon(QMainWindow& window, EditPath& edits, CMiradoView& view, CommandRegistry& commands,
                        RibbonHooks hooks)
@@ -16,6 +17,11 @@ MainRibbon::MainRibbon(QMainWindow& window, EditPath& edits, CMiradoView& view, 
       edits_(edits),
       view_(view),
       dispatcher_(edits, {[&view] { return view.Selection().primary; }, [&view] { return view.Selection().vertex; }}) {
+  // The editing commands set the attribute over the view's selection.
+  dispatcher_.SetSetter([&view](Document& doc, const AttributeRequest& r) {
+    return ApplyProperty(doc, PropertyScope{doc.Header().CurSlide, view.Selection()},
+                         PropertyChange{r.id, r.value, r.text});
+  });
   dispatcher_.RegisterCommands(commands);
   RegisterCommands(commands);
   ribbon_ = new Ribbon(commands, std::move(hooks), &window);

@@ -149,6 +149,7 @@ void MainWindow::RegisterCommands() {
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
+  RegisterSetAsDefault({doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this), {}, this});
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -160,18 +161,10 @@ void MainWindow::RegisterCommands() {
   }
 }
 
+// The ribbon carries the commands; the menu bar keeps what it does not offer.
 void MainWindow::BuildMenus() {
-  fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
-  connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
-  FillRecentFiles();
   AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
-  AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
-                            {}, this});
-  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
-  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE, ID_ADD_MAE, ID_ADD_ATO, ID_ADD_TAIL,
-                                            ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
-  AddMenu(QString::fromUtf8("スライドショー(&S)"),
-          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
+  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE});
 }
 
 // Built last: the ribbon shows the commands registered by then.
@@ -209,21 +202,6 @@ QAction* MainWindow::AddCommandAction(QMenu* menu, int id, const QString& text) 
   action->setEnabled(commands_.IsEnabled(id));
   connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
   return action;
-}
-
-// The file menu is rebuilt each time it opens, so the recent files and the
-// enabled states are current.
-void MainWindow::FillRecentFiles() {
-  fileMenu_->clear();
-  const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
-  for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
-  fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE, ID_PAGE_SET, ID_FILE_PRINT}) add(id, QString());
-  const QStringList files = LoadRecentFiles();
-  if (!files.isEmpty()) fileMenu_->addSeparator();
-  for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
-  fileMenu_->addSeparator();
-  add(ID_APP_EXIT, QString());
 }
 
 void MainWindow::UpdateTitle() {

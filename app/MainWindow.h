@@ -1,6 +1,7 @@
-// The main window of the authoring program: menus built from the command
-// registry, the document's name in the title, and the question before a
-// modified document is closed or replaced.
+// The main window of the authoring program: the ribbon and the few menus it
+// does not replace, both built from the command registry, the editing view
+// over the slide list, the document's name in the title, and the question
+// before a modified document is closed or replaced.
 #pragma once
 
 #include <QMainWindow>
@@ -62,7 +63,6 @@ class MainWindow : public QMainWindow {
   void BuildRibbon(QVBoxLayout* rows);
   void AddMenu(const QString& title, std::initializer_list<int> ids);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
-  void FillRecentFiles();
   void OnFileNew();
   void OnFileOpen();
   bool OnFileSave();
@@ -71,7 +71,6 @@ class MainWindow : public QMainWindow {
   CMiradoDoc& doc_;
   FileDialogs dialogs_;
   CommandRegistry commands_;
-  QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
   CPageView* pages_ = nullptr;
   CMySplitterWnd* splitter_ = nullptr;

@@ -19,6 +19,7 @@
 #include "app/GalleryIcons.h"
 #include "app/RibbonIcons.h"
 #include "app/RibbonLayout.h"
+#include "app/Shortcuts.h"
 #include "editor/CommandRegistry.h"
 #include "editor/factory/Requests.h"
 #include "render/gdi/Color.h"
@@ -521,8 +522,14 @@ void Ribbon::AddItems(QMenu* menu, std::span<const RibbonEntry> items) {
   });
 }
 
+// Rebuilt each time it opens, so the recent files and enabled states are current.
 void Ribbon::FillApplicationMenu(QMenu* menu) {
+  for (QMenu* sub : menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) delete sub;
   menu->clear();
+  const auto label = [](int id, const QString& text) {
+    const QString keys = ShortcutText(id);
+    return keys.isEmpty() ? text : text + '\t' + keys;
+  };
   const std::span<const RibbonEntry> all = ApplicationMenuLayout();
   for (std::size_t i = 0; i < all.size(); ++i) {
     const RibbonEntry& e = all[i];
@@ -533,7 +540,7 @@ void Ribbon::FillApplicationMenu(QMenu* menu) {
       sub->menuAction()->setObjectName(QString::fromLatin1(c->name));
       for (const RibbonEntry& item : ItemsAfter(all, i)) {
         if (const Command* ic = commands_.Find(item.id)) {
-          QAction* a = sub->addAction(RibbonIcon(item.id, ic->label), ic->label);
+          QAction* a = sub->addAction(RibbonIcon(item.id, ic->label), label(item.id, ic->label));
           a->setObjectName(QString::fromLatin1(ic->name));
           a->setEnabled(commands_.IsEnabled(item.id));
           connect(a, &QAction::triggered, this, [this, id = item.id] { commands_.Run(id); });
@@ -546,7 +553,7 @@ void Ribbon::FillApplicationMenu(QMenu* menu) {
       hooks_.addRecentFiles(menu);
       menu->addSeparator();
     }
-    QAction* a = menu->addAction(RibbonIcon(e.id, c->label), c->label);
+    QAction* a = menu->addAction(RibbonIcon(e.id, c->label), label(e.id, c->label));
     a->setObjectName(QString::fromLatin1(c->name));
     a->setEnabled(commands_.IsEnabled(e.id));
     connect(a, &QAction::triggered, this, [this, id = e.id] { commands_.Run(id); });
@@ -594,7 +601,13 @@ std::optional<ControlValue> Ribbon::Read(int id) const {
   return std::nullopt;
 }
 
-void Ribbon::ShowValues(const RibbonValues& v) {
+void Ribbon::ShowValues(const RibbonValues& v, bool reload) {
+  // A drag reports every step; the controls change only when the values do.
+  if (!reload && shown_ && *shown_ == v) {
+    RefreshEnabled();
+    return;
+  }
+  shown_ = v;
   loading_ = true;
   const auto check = [this](int id, bool on) {
     if (auto* b = qobject_cast<QToolButton*>(controls_[id])) b->setChecked(on);

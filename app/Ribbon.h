@@ -51,8 +51,8 @@ class Ribbon : public QWidget {
   // The panels hidden (only the tab row shows) or shown.
   void SetMinimised(bool minimised);
   bool IsMinimised() const;
-  // Loads the controls from the dispatcher's values.
-  void ShowValues(const RibbonValues& values);
+  // Loads the controls from the dispatcher's values (all of them with `reload`).
+  void ShowValues(const RibbonValues& values, bool reload = false);
   // What the control of command `id` holds; nullopt when it is empty.
   std::optional<ControlValue> Read(int id) const;
   // Every control's enabled state from the registry.
@@ -99,6 +99,7 @@ class Ribbon : public QWidget {
   std::map<int, QAction*> items_;       // drop-down entries by command id
   int lightChoice_ = 0;
   bool loading_ = false;  // controls being loaded, not edited
+  std::optional<RibbonValues> shown_;
   std::map<int, QImage> lightIcons_;
   std::unique_ptr<GlyphCache> glyphs_;
 };

@@ -23,7 +23,7 @@ struct RibbonEntry {
   int id;
   const char* name;   // the command's ID_ name
   RibbonControl control;
-  const char* keyTip;
+  const char* keyTip;  // empty for items: their menus take the labels' &-letters
 };
 
 // The ホーム tab, panel by panel, in order.

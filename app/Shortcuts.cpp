@@ -11,11 +11,10 @@
 #include "app/ShowCommands.h"
 #include "editor/CommandRegistry.h"
 #include "editor/ContextMenus.h"
+#include "editor/PropertyCommands.h"
 #include "editor/UndoRedo.h"
 
 namespace {
-
-constexpr int ID_FONT_BOLD = 315;
 
 constexpr CommandShortcut kShortcuts[] = {
     {ID_FILE_NEW, "Ctrl+N"},

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "AppFixtures.h"
+#include "RibbonFixtures.h"
 #include "MessageRecorder.h"
 #include "app/MiradoDoc.h"
 #include "app/RecentFiles.h"
@@ -46,7 +47,18 @@ class MainWindowTest : public ::testing::Test {
       if (!a->isSeparator() && (a->isEnabled() || !enabledOnly)) texts << a->text();
     return texts;
   }
-  QStringList FileMenuTexts() { return MenuTexts(0); }
+  // The application button's menu, submenus flattened after their titles.
+  QStringList FileMenuTexts() {
+    QStringList texts;
+    for (QAction* a : ribbonfixtures::ApplicationMenu(*window)->actions()) {
+      if (a->isSeparator()) continue;
+      texts << a->text();
+      if (a->menu())
+        for (QAction* item : a->menu()->actions()) texts << item->text();
+    }
+    return texts;
+  }
+  static constexpr int kEditMenu = 0;
 
   // The window shown and active, so that its keys reach its commands.
   void Activate() {
@@ -67,8 +79,9 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, FileMenuComesFromTheCommandTable) {
   const QStringList texts = FileMenuTexts();
   EXPECT_EQ(texts, (QStringList{"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S",
-                                "名前を付けて保存(&A)...\tCtrl+Shift+S", "イメージとして保存(&I)", "PDFに保存(&F)",
-                                "出張ファイル作成(&D)", "スライドサイズ設定", "印刷(&P)...\tCtrl+P", "終了(&X)"}));
+                                "名前を付けて保存(&S)", "名前を付けて保存(&A)...\tCtrl+Shift+S", "出張ファイル作成(&D)",
+                                "イメージとして保存(&I)", "PDFに保存(&F)", "印刷(&P)...\tCtrl+P", "設定(&M)",
+                                "スライドサイズ設定", "終了(&X)"}));
   EXPECT_STREQ(window->Commands().Find(ID_FILE_SAVE_AS)->name, "ID_FILE_SAVE_AS");
   EXPECT_EQ(window->Commands().FindByName("ID_APP_EXIT")->id, ID_APP_EXIT);
 }
@@ -172,8 +185,8 @@ TEST_F(MainWindowTest, CancellingTheSaveDialogKeepsTheWindowOpen) {
 
 TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
   Activate();
-  EXPECT_EQ(MenuTexts(1), (QStringList{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
-  EXPECT_TRUE(MenuTexts(1, true).isEmpty());
+  EXPECT_EQ(MenuTexts(kEditMenu), (QStringList{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
+  EXPECT_TRUE(MenuTexts(kEditMenu, true).isEmpty());
 
   doc.Header().SlideCount = 2;
   file.Edits().Apply(EditKind::NoSnapshot, [](Document& d) { (void)d.AddObject(fixtures::Figure(objkind::Star)); });
@@ -184,7 +197,7 @@ TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
     d.Header().CurSlide = 1;
     d.Header().Zoom = 2.0f;
   });
-  EXPECT_EQ(MenuTexts(1, true), QStringList{"元に戻す(&U)\tCtrl+Z"});
+  EXPECT_EQ(MenuTexts(kEditMenu, true), QStringList{"元に戻す(&U)\tCtrl+Z"});
 
   file.SetModifiedFlag(false);
   window->setWindowModified(false);
@@ -195,7 +208,7 @@ TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
   EXPECT_EQ(window->View()->Selection().primary, -1);
   EXPECT_TRUE(file.IsModified());
   EXPECT_TRUE(window->isWindowModified());
-  EXPECT_EQ(MenuTexts(1, true), QStringList{"やり直し(&R)\tCtrl+Y"});
+  EXPECT_EQ(MenuTexts(kEditMenu, true), QStringList{"やり直し(&R)\tCtrl+Y"});
 
   QTest::keyClick(window->View(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(doc.Object(0).Slide, 1);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTest>
@@ -21,6 +22,7 @@
 #include "app/RibbonKeyTips.h"
 #include "app/RibbonLayout.h"
 #include "app/StatusPanes.h"
+#include "core/EditPath.h"
 #include "editor/CommandRegistry.h"
 #include "editor/MiradoView.h"
 #include "editor/UndoRedo.h"
@@ -150,6 +152,46 @@ TEST_F(RibbonTest, NumberBoxesKeepToTheirRanges) {
   MainWindow fresh(file);
   for (const auto& i : initial)
     EXPECT_EQ(fresh.RibbonBar()->Widget().findChild<QSpinBox*>(i.name)->value(), i.initial) << i.name;
+}
+
+TEST_F(RibbonTest, ARibbonChangeIsOneUndoStepAndNoChangeNone) {
+  file.Edits().Apply(EditKind::NoSnapshot, [](Document& d) {
+    d.Object(0).Futosa = 12;
+    d.Object(1).Futosa = 3;
+    return true;
+  });
+  window->View()->SelectNewObject(1);  // the ellipse
+  auto* width = Control<QSpinBox>("ID_LINE_SIZE");
+  ASSERT_TRUE(width->isEnabled());
+  EXPECT_EQ(width->value(), 3);
+  width->setValue(7);
+  EXPECT_EQ(doc.Object(1).Futosa, 7);
+  ASSERT_TRUE(Commands().Run(ID_UNDO));
+  EXPECT_EQ(doc.Object(1).Futosa, 3);
+  EXPECT_FALSE(Commands().IsEnabled(ID_UNDO)) << "one step";
+
+  // The same value again, or an emptied box, changes nothing and leaves no step.
+  window->View()->SelectNewObject(1);
+  EXPECT_EQ(width->value(), 3);
+  width->setValue(3);
+  width->findChild<QLineEdit*>()->clear();
+  QTest::keyClick(width, Qt::Key_Return);
+  EXPECT_EQ(doc.Object(1).Futosa, 3);
+  EXPECT_EQ(width->value(), 3);
+  EXPECT_FALSE(Commands().IsEnabled(ID_UNDO));
+
+  Bar().ChooseColour(394, 0x00FF00);
+  EXPECT_EQ(doc.Object(1).refMen, 0x00FF00);
+  QMenu* light = Bar().GalleryMenu(529);
+  light->findChild<QToolButton*>("LightItem4")->click();
+  EXPECT_EQ(doc.Object(1).LightDir, 4);
+
+  // Another primary object: the controls show it.
+  window->View()->SelectNewObject(0);
+  EXPECT_EQ(width->value(), 12);
+  window->View()->DeselectAll();
+  Bar().ChooseColour(394, 0x0000FF);
+  EXPECT_EQ(doc.Header().refBack, 0x0000FF) << "without a selection the fill colour is the slide's";
 }
 
 TEST_F(RibbonTest, SlideButtonsAndTheStatusBarFollowTheView) {

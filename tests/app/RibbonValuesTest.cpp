@@ -232,6 +232,17 @@ TEST_F(DispatcherTest, WithoutAPrimaryOnlyFillAndLineColourAct) {
   EXPECT_EQ(steps, 1);
 }
 
+TEST(RibbonLayout, KeyTipsOfTheTabAreUniqueAndNoneStartsAnother) {
+  std::vector<QString> tips;
+  for (const RibbonEntry& e : HomeTabLayout())
+    if (e.control != RibbonControl::Item) tips.push_back(QString::fromLatin1(e.keyTip));
+  for (std::size_t a = 0; a < tips.size(); ++a) {
+    EXPECT_FALSE(tips[a].isEmpty());
+    for (std::size_t b = 0; b < tips.size(); ++b)
+      if (a != b) EXPECT_FALSE(tips[b].startsWith(tips[a])) << tips[a].toStdString() << " " << tips[b].toStdString();
+  }
+}
+
 TEST(StatusPanes, TextsOfTheSlideTheTotalAndThePrimaryObject) {
   Document doc;
   doc.Header().SlideCount = 3;
