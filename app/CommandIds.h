@@ -11,7 +11,12 @@ inline constexpr int ID_APP_EXIT = 0xE141;
 // Moving between slides.
 inline constexpr int ID_NEXT_SLIDE = 536;
 inline constexpr int ID_PREV_SLIDE = 537;
-// Text-in-text of the selected objects (書式 menu until the ribbon exists).
+// Text-in-text of the selected objects.
 inline constexpr int ID_SET_CHARA = 515;
-// The gradient of the selected objects or the background (書式 menu until the ribbon exists).
+// The gradient of the selected objects or the background.
 inline constexpr int ID_SEL_GRADE = 504;
+// The shell's small dialogs.
+inline constexpr int ID_KAN_SET = 353;
+inline constexpr int ID_HELP_DSP = 366;
+inline constexpr int ID_RECENT_KANRI = 623;
+inline constexpr int ID_APP_ABOUT = 0xE140;

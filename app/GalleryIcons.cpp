@@ -42,8 +42,8 @@ FactoryDialogs QuietDialogs() {
           [](int) { return true; }};
 }
 
-// The object of `request` made in a document of its own, with `adjust`
-// applied, drawn to fit the icon.
+// The object of `request` made in a document of its own, lit from `lightDir`
+// (-1: as made), drawn to fit the icon.
 QImage Draw(int request, GlyphCache& glyphs, int lightDir) {
   Document doc;
   EditPath edits(doc);

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include "app/Shortcuts.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
+#include "app/ShellDialogs.h"
 #include "app/ViewStatusBar.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
@@ -71,6 +73,10 @@ ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidge
   };
   hooks.askFreeSlideSize = [owner] { return ShowMessage(msg::AskFreeSlideSize, owner, {}, MsgStyle::YesNo) == IDYES; };
   return hooks;
+}
+
+AnimeGuide StoredAnimeGuide() {
+  return {GetInt(sys::PlayAnime), GetInt(sys::SpeedAnime), GetInt(sys::DspGuide)};
 }
 
 }  // namespace
@@ -128,6 +134,11 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep) {
+  readGuide_ = std::move(read);
+  keepGuide_ = std::move(keep);
+}
+
 void MainWindow::RegisterCommands() {
   const auto label = [](const char* utf8) { return QString::fromUtf8(utf8); };
   commands_.Add({ID_FILE_NEW, "ID_FILE_NEW", label("新規作成(&N)"), [this] { OnFileNew(); }, {}});
@@ -150,6 +161,15 @@ void MainWindow::RegisterCommands() {
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
   RegisterSetAsDefault({doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this), {}, this});
+  RegisterShellDialogs(commands_,
+                       {[this] { return readGuide_ ? readGuide_() : StoredAnimeGuide(); },
+                        [this](const AnimeGuide& guide) {
+                          if (keepGuide_) keepGuide_(guide);
+                          view_->SetGuideOn(guide.dspGuide != 0);
+                          view_->SetHoverAnimation(guide.playAnime, guide.speedAnime);
+                        },
+                        dialogs_.showFolder, QCoreApplication::applicationDirPath()},
+                       this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),

@@ -10,7 +10,9 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/KansetValues.h"
 #include "app/PrintCommand.h"
+#include "app/RecentDlg.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
@@ -33,6 +35,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
   InsatuDialogs print = InsatuDialogs::Standard();
+  ShowFolder showFolder = StandardShowFolder();  // the recent-file manager's double-click
   static FileDialogs Standard();
 };
 
@@ -53,6 +56,9 @@ class MainWindow : public QMainWindow {
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
   MainRibbon* RibbonBar() const { return ribbon_; }
+  // Where the settings dialog reads and keeps the application object's
+  // animation and guide values; without it they come from the store.
+  void SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -76,4 +82,6 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* splitter_ = nullptr;
   MainRibbon* ribbon_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
+  std::function<AnimeGuide()> readGuide_;
+  std::function<void(const AnimeGuide&)> keepGuide_;
 };

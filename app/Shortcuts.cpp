@@ -31,6 +31,7 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_VIEW_FULLSCREEN, "F11"},
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
+    {ID_HELP_DSP, "F1"},
 };
 
 }  // namespace

@@ -81,7 +81,8 @@ TEST_F(MainWindowTest, FileMenuComesFromTheCommandTable) {
   EXPECT_EQ(texts, (QStringList{"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S",
                                 "名前を付けて保存(&S)", "名前を付けて保存(&A)...\tCtrl+Shift+S", "出張ファイル作成(&D)",
                                 "イメージとして保存(&I)", "PDFに保存(&F)", "印刷(&P)...\tCtrl+P", "設定(&M)",
-                                "スライドサイズ設定", "終了(&X)"}));
+                                "スライドサイズ設定", "最近使ったファイルの管理(&R)", "環境設定(&K)",
+                                "バージョン情報(&A)", "終了(&X)"}));
   EXPECT_STREQ(window->Commands().Find(ID_FILE_SAVE_AS)->name, "ID_FILE_SAVE_AS");
   EXPECT_EQ(window->Commands().FindByName("ID_APP_EXIT")->id, ID_APP_EXIT);
 }
