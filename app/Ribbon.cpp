@@ -356,7 +356,7 @@ QWidget* Ribbon::FontBox(int id) {
 }
 
 // Clicking the button applies its colour; the arrow drops down the palette,
-// "その他の色" and the button's items.
+// "その他の色" and the button's items. The palette is made when it first opens.
 QToolButton* Ribbon::ColourButton(int id, std::span<const RibbonEntry> items) {
   QToolButton* b = CommandButton(id, false);
   b->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -364,6 +364,15 @@ QToolButton* Ribbon::ColourButton(int id, std::span<const RibbonEntry> items) {
   colours_[id] = id == 320 ? 0 : kNoColor;
   b->setIcon(ColourButtonIcon(id, colours_[id]));
   auto* menu = new QMenu(b);
+  AddItems(menu, items);
+  connect(menu, &QMenu::aboutToShow, this, [this, menu, id] {
+    if (!menu->findChild<QWidgetAction*>()) AddPalette(menu, id);
+  });
+  b->setMenu(menu);
+  return b;
+}
+
+void Ribbon::AddPalette(QMenu* menu, int id) {
   auto* grid = new QWidget(menu);
   auto* layout = new QGridLayout(grid);
   layout->setSpacing(2);
@@ -373,7 +382,10 @@ QToolButton* Ribbon::ColourButton(int id, std::span<const RibbonEntry> items) {
     auto* swatch = new QToolButton(grid);
     swatch->setObjectName(QStringLiteral("swatch%1").arg(k));
     swatch->setFixedSize(kSwatch, kSwatch);
-    swatch->setStyleSheet(QStringLiteral("background:%1;border:1px solid #888;").arg(gdi::ToQColor(kPalette[k]).name()));
+    QPixmap colour(kSwatch - 6, kSwatch - 6);
+    colour.fill(gdi::ToQColor(kPalette[k]));
+    swatch->setIcon(QIcon(colour));
+    swatch->setIconSize(colour.size());
     connect(swatch, &QToolButton::clicked, this, [this, menu, id, k] {
       menu->close();
       ChooseColour(id, kPalette[k]);
@@ -391,11 +403,9 @@ QToolButton* Ribbon::ColourButton(int id, std::span<const RibbonEntry> items) {
   layout->addWidget(more, 6, 0, 1, perRow);
   auto* action = new QWidgetAction(menu);
   action->setDefaultWidget(grid);
-  menu->addAction(action);
-  if (!items.empty()) menu->addSeparator();
-  AddItems(menu, items);
-  b->setMenu(menu);
-  return b;
+  QAction* first = menu->actions().value(0);
+  menu->insertAction(first, action);
+  if (first) menu->insertSeparator(first);
 }
 
 void Ribbon::ChooseColour(int id, COLORREF colour) {

@@ -79,6 +79,7 @@ class Ribbon : public QWidget {
   QWidget* NumberBox(int id, const QString& panel);
   QWidget* FontBox(int id);
   QToolButton* ColourButton(int id, std::span<const RibbonEntry> items);
+  void AddPalette(QMenu* menu, int id);
   QToolButton* Gallery(int id);
   void FillObjectGallery(QMenu* menu);
   void FillLightGallery(QMenu* menu);

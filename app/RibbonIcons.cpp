@@ -1,9 +1,14 @@
 #include "app/RibbonIcons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <functional>
+#include <map>
 
 #include "render/gdi/Color.h"
 
@@ -16,24 +21,49 @@ const QColor kAccent(0x2F, 0x6F, 0xD0);
 const QColor kPaper(0xFF, 0xFF, 0xFF);
 const QColor kSoft(0xCF, 0xDD, 0xF2);
 
-// Every drawing is made on a 32 x 32 canvas and scaled.
-QIcon MakeIcon(const Draw& draw) {
-  QIcon icon;
-  for (int size : {16, 32}) {
-    for (int ratio : {1, 2}) {
-      QPixmap pixmap(size * ratio, size * ratio);
-      pixmap.fill(Qt::transparent);
-      pixmap.setDevicePixelRatio(ratio);
+// Every drawing is made on a 32 x 32 canvas and scaled to the size and
+// density asked for, when first asked for: start-up paints only the icons
+// shown, at the sizes shown.
+class DrawnIconEngine : public QIconEngine {
+ public:
+  explicit DrawnIconEngine(Draw draw) : draw_(std::move(draw)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    const QSize pixels = size * scale;
+    const QString key = QStringLiteral("%1x%2/%3").arg(pixels.width()).arg(pixels.height()).arg(int(mode));
+    if (const auto it = cache_.find(key); it != cache_.end()) return it->second;
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    {
       QPainter p(&pixmap);
       p.setRenderHint(QPainter::Antialiasing);
-      p.scale(size / 32.0, size / 32.0);
-      draw(p);
-      p.end();
-      icon.addPixmap(pixmap);
+      p.scale(pixels.width() / 32.0, pixels.height() / 32.0);
+      draw_(p);
     }
+    if (mode == QIcon::Disabled) {
+      QStyleOption option;
+      pixmap = QApplication::style()->generatedIconPixmap(QIcon::Disabled, pixmap, &option);
+    }
+    pixmap.setDevicePixelRatio(scale);
+    return cache_[key] = pixmap;
   }
-  return icon;
-}
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(16, 16), QSize(32, 32)}; }
+  QIconEngine* clone() const override { return new DrawnIconEngine(draw_); }
+
+ private:
+  Draw draw_;
+  std::map<QString, QPixmap> cache_;
+};
+
+QIcon MakeIcon(Draw draw) { return QIcon(new DrawnIconEngine(std::move(draw))); }
 
 QPen Pen(const QColor& c, double w = 2.5) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
