@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,11 +20,13 @@
 #include "app/MiradoDoc.h"
 #include "app/MySplitterWnd.h"
 #include "app/PageDlg.h"
+#include "app/PointDlg.h"
 #include "app/RecentFiles.h"
 #include "app/Shortcuts.h"
+#include "app/ShellDialogs.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
-#include "app/ShellDialogs.h"
+#include "app/TextDlg.h"
 #include "app/ViewStatusBar.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
@@ -33,6 +34,8 @@
 #include "base/StringTable.h"
 #include "core/Document.h"
 #include "core/EditPath.h"
+#include "editor/EditCommands.h"
+#include "editor/FlipTurn.h"
 #include "editor/MiradoView.h"
 #include "editor/PageMenu.h"
 #include "editor/PageView.h"
@@ -73,6 +76,18 @@ ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidge
   };
   hooks.askFreeSlideSize = [owner] { return ShowMessage(msg::AskFreeSlideSize, owner, {}, MsgStyle::YesNo) == IDYES; };
   return hooks;
+}
+
+EditDialogs EditingDialogs(QMainWindow* owner) {
+  EditDialogs d;
+  d.ask = [owner](int id, MsgStyle style) { return ShowMessage(id, owner, QString(), style); };
+  d.failed = [owner](const Failure& failure) { ShowFailure(failure, owner); };
+  d.editText = [owner](const QString& text, int limit) { return CTextDlg::Ask(owner, text, limit); };
+  d.chooseColor = SlideListHooks(owner).chooseColor;
+  d.askPoint = [owner](QPoint at, QSize slide) { return CPointDlg::Ask(owner, at, slide); };
+  d.note = [owner](const QString& text, int ms) { owner->statusBar()->showMessage(text, ms); };
+  d.clipboard = [] { return QGuiApplication::clipboard(); };
+  return d;
 }
 
 AnimeGuide StoredAnimeGuide() {
@@ -121,10 +136,19 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   connect(view_, &CMiradoView::Failed, this, [this](const Failure& failure) {
     QTimer::singleShot(0, this, [this, failure] { ShowFailure(failure, this); });
   });
+  EditDialogs editDialogs = EditingDialogs(this);
+  // F2 turns the application's switch, which the settings dialog shows and the exit stores.
+  editDialogs.guideChanged = [this](bool on) {
+    if (!readGuide_ || !keepGuide_) return;
+    AnimeGuide guide = readGuide_();
+    guide.dspGuide = on ? 1 : 0;
+    keepGuide_(guide);
+  };
+  editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
   RegisterCommands();
-  BuildMenus();
   BuildRibbon(rows);
   InstallShortcuts(*this, commands_);
+  InstallViewShortcuts(*view_, commands_);
   UpdateTitle();
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   // Wide enough for the whole ribbon where the screen allows.
@@ -181,12 +205,6 @@ void MainWindow::RegisterCommands() {
   }
 }
 
-// The ribbon carries the commands; the menu bar keeps what it does not offer.
-void MainWindow::BuildMenus() {
-  AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
-  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE});
-}
-
 // Built last: the ribbon shows the commands registered by then.
 void MainWindow::BuildRibbon(QVBoxLayout* rows) {
   RibbonHooks hooks;
@@ -203,15 +221,6 @@ void MainWindow::BuildRibbon(QVBoxLayout* rows) {
   };
   ribbon_ = new MainRibbon(*this, doc_.Edits(), *view_, commands_, std::move(hooks));
   rows->insertWidget(0, &ribbon_->Widget());
-}
-
-// A menu of commands whose enabled states are refreshed each time it opens.
-void MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
-  QMenu* menu = menuBar()->addMenu(title);
-  for (int id : ids) {
-    QAction* action = AddCommandAction(menu, id, QString());
-    connect(menu, &QMenu::aboutToShow, action, [this, action, id] { action->setEnabled(commands_.IsEnabled(id)); });
-  }
 }
 
 // An action that runs command `id`, labelled with `text` or the command's own label.

@@ -20,6 +20,7 @@ class CMiradoView;
 class CMySplitterWnd;
 class MainRibbon;
 class CPageView;
+class EditCommands;
 class UndoRedo;
 class QAction;
 class QMenu;
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
   MainRibbon* RibbonBar() const { return ribbon_; }
+  EditCommands& Editing() const { return *editing_; }
   // Where the settings dialog reads and keeps the application object's
   // animation and guide values; without it they come from the store.
   void SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep);
@@ -65,9 +67,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void RegisterCommands();
-  void BuildMenus();
   void BuildRibbon(QVBoxLayout* rows);
-  void AddMenu(const QString& title, std::initializer_list<int> ids);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
   void OnFileNew();
   void OnFileOpen();
@@ -82,6 +82,7 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* splitter_ = nullptr;
   MainRibbon* ribbon_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
+  std::unique_ptr<EditCommands> editing_;
   std::function<AnimeGuide()> readGuide_;
   std::function<void(const AnimeGuide&)> keepGuide_;
 };

@@ -16,16 +16,23 @@ constexpr char kEnd[] = "終端";
 constexpr char kShadow[] = "影";
 constexpr char kPlace[] = "位置・サイズ";
 constexpr char kShow[] = "プレゼン";
+constexpr char kEdit[] = "編集";
 
 // Next and previous slide and the text dialog carry tooltips of their own,
 // so they have a place here too. The fill colour's drop-down holds only "no
 // fill"; gradient, text-in-text and the second fill colour are buttons of
 // their own beside it. The line colour's drop-down holds only "no line".
+// The slide button also copies, pastes and deletes slides; the 編集 panel
+// carries the clipboard, order and guide commands of the view's keys and
+// right-click menus, so that no menu bar is needed.
 constexpr RibbonEntry kHome[] = {
     {kInsert, 518, "ID_ADD_PAGE", C::SplitLarge, "N"},
     {kInsert, 521, "ID_ADD_MAE", C::Item, ""},
     {kInsert, 522, "ID_ADD_ATO", C::Item, ""},
     {kInsert, 543, "ID_ADD_TAIL", C::Item, ""},
+    {kInsert, 539, "ID_PAGE_COPY", C::Item, ""},
+    {kInsert, 621, "ID_PAGE_PASTE_CUR", C::Item, ""},
+    {kInsert, 523, "ID_PAGE_DELETE", C::Item, ""},
     {kInsert, 537, "ID_PREV_SLIDE", C::Small, "P"},
     {kInsert, 536, "ID_NEXT_SLIDE", C::Small, "X"},
     {kInsert, 462, "ID_RIBBON_PBTN_1", C::Gallery, "O"},
@@ -109,6 +116,14 @@ constexpr RibbonEntry kHome[] = {
     {kShow, 545, "ID_TIME_CHANGE_MODE", C::Item, ""},
     {kShow, 572, "ID_AUTO_SETTEI", C::Large, "T"},
     {kShow, 573, "ID_SHOW_SETTEI", C::Large, "U"},
+    {kEdit, 32786, "ID_EDIT_PASTE", C::Small, "HV"},
+    {kEdit, 32792, "ID_EDIT_COPY", C::Small, "HC"},
+    {kEdit, 32795, "ID_EDIT_DELETE", C::Small, "HD"},
+    {kEdit, 347, "ID_SELECT_ALL", C::Small, "HA"},
+    {kEdit, 430, "ID_TO_FRONT", C::Small, "HF"},
+    {kEdit, 431, "ID_TO_BACK", C::Small, "HB"},
+    {kEdit, 32797, "ID_SWAP_ORDER", C::Small, "HS"},
+    {kEdit, 625, "ID_GUIDE", C::Small, "HG"},
 };
 
 constexpr char kFile[] = "ファイル";

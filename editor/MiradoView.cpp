@@ -22,6 +22,7 @@
 #include "render/gdi/Dc.h"
 #include "render/glyph/GlyphCache.h"
 #include "editor/MyEdit.h"
+#include "editor/ObjectClipboard.h"
 
 namespace {
 
@@ -31,12 +32,7 @@ QSize ScreenSize() {
 }
 
 // Something the view could paste: objects, text or a picture.
-bool ClipboardHasContent() {
-  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (!data) return false;
-  const QString text = data->text();
-  return (!text.isEmpty() && text != "\r\n") || data->hasImage();
-}
+bool ClipboardHasContent() { return Classify(QGuiApplication::clipboard()->mimeData()) != ClipKind::None; }
 
 }  // namespace
 
