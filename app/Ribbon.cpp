@@ -1,6 +1,8 @@
 #include "app/Ribbon.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <algorithm>
 #include <QComboBox>
 #include <QEvent>
@@ -125,6 +127,8 @@ Ribbon::Ribbon(const CommandRegistry& commands, RibbonHooks hooks, QWidget* pare
   panels_ = scroll;
   column->addWidget(scroll);
   RefreshEnabled();
+  // Copying changes no document, yet enables pasting.
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Ribbon::RefreshEnabled);
 }
 
 Ribbon::~Ribbon() = default;

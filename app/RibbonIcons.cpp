@@ -231,7 +231,63 @@ Draw FileDrawing(int id) {
   }
 }
 
+// Two overlapping squares; the shaded one is the object moved, on top or below.
+void Stack(QPainter& p, bool shadedOnTop) {
+  const QRectF plain(4, 4, 16, 16), shaded(12, 12, 16, 16);
+  p.setPen(Pen(kInk, 2));
+  const auto draw = [&p](const QRectF& r, const QColor& c) {
+    p.setBrush(c);
+    p.drawRect(r);
+  };
+  if (shadedOnTop) {
+    draw(plain, kPaper);
+    draw(shaded, kSoft);
+  } else {
+    draw(shaded, kSoft);
+    draw(plain, kPaper);
+  }
+}
+
+Draw EditDrawing(int id) {
+  switch (id) {
+    case 32792: case 539: return [](QPainter& p) { Sheet(p, 3, 2); Sheet(p, 10, 5); };
+    case 32786: case 621: return [](QPainter& p) {
+      p.setPen(Pen(kInk, 2));
+      p.setBrush(kSoft);
+      p.drawRoundedRect(QRectF(5, 5, 22, 25), 2, 2);
+      p.setBrush(kPaper);
+      p.drawRect(QRectF(11, 2, 10, 6));
+      Sheet(p, 12, 12);
+    };
+    case 32795: case 523: return [](QPainter& p) {
+      p.setPen(Pen(QColor(0xC0, 0x30, 0x30), 3.5));
+      p.drawLine(QPointF(8, 8), QPointF(24, 24));
+      p.drawLine(QPointF(24, 8), QPointF(8, 24));
+    };
+    case 347: return [](QPainter& p) {
+      p.setPen(QPen(kInk, 2, Qt::DashLine));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(QRectF(3, 3, 26, 26));
+      p.setPen(Pen(kInk, 2));
+      p.setBrush(kSoft);
+      p.drawRect(QRectF(8, 8, 8, 8));
+      p.drawEllipse(QRectF(16, 16, 9, 9));
+    };
+    case 430: return [](QPainter& p) { Stack(p, true); };
+    case 431: return [](QPainter& p) { Stack(p, false); };
+    case 32797: return [](QPainter& p) { Arrow(p, {6, 10}, {26, 10}); Arrow(p, {26, 22}, {6, 22}); };
+    case 625: return [](QPainter& p) {
+      p.setPen(Pen(kInk, 2));
+      p.setBrush(kSoft);
+      p.drawRect(QRectF(3, 20, 26, 9));
+      Letter(p, "?", {8, 0, 16, 18});
+    };
+    default: return {};
+  }
+}
+
 Draw CommandDrawing(int id) {
+  if (Draw d = EditDrawing(id)) return d;
   if (Draw d = AlignDrawing(id)) return d;
   if (Draw d = FileDrawing(id)) return d;
   switch (id) {

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <cstring>
 #include <set>
 
 #include "AppFixtures.h"
@@ -25,6 +27,7 @@
 #include "core/EditPath.h"
 #include "editor/CommandRegistry.h"
 #include "editor/MiradoView.h"
+#include "editor/Selection.h"
 #include "editor/UndoRedo.h"
 
 namespace {
@@ -56,7 +59,10 @@ class RibbonTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(RibbonTest, EveryRegisteredCommandOfTheLayoutHasOneNamedControl) {
+// The second fill colour has no command yet; its button shows once it has.
+constexpr int kSecondFill = 532;
+
+TEST_F(RibbonTest, EveryCommandOfTheLayoutIsRegisteredAndHasOneNamedControl) {
   std::set<int> ids;
   for (auto layout : {HomeTabLayout(), ApplicationMenuLayout(), TabRowLayout()})
     for (const RibbonEntry& e : layout) EXPECT_TRUE(ids.insert(e.id).second) << e.name << " twice";
@@ -67,7 +73,8 @@ TEST_F(RibbonTest, EveryRegisteredCommandOfTheLayoutHasOneNamedControl) {
   for (std::size_t i = 0; i < home.size(); ++i) {
     const RibbonEntry& e = home[i];
     const Command* c = Commands().Find(e.id);
-    if (!c) continue;
+    if (!c && e.id == kSecondFill) continue;
+    ASSERT_TRUE(c) << e.name << " is not registered";
     EXPECT_STREQ(c->name, e.name);
     // A split button shows when one of its items is registered.
     bool shown = true;
@@ -81,9 +88,43 @@ TEST_F(RibbonTest, EveryRegisteredCommandOfTheLayoutHasOneNamedControl) {
     EXPECT_EQ(found, shown) << e.name;
   }
   for (const RibbonEntry& e : ApplicationMenuLayout()) {
-    if (!Commands().Find(e.id)) continue;
+    ASSERT_TRUE(Commands().Find(e.id)) << e.name << " is not registered";
+    EXPECT_STREQ(Commands().Find(e.id)->name, e.name);
     EXPECT_TRUE(app->findChild<QAction*>(QString::fromLatin1(e.name))) << e.name;
   }
+  for (const RibbonEntry& e : TabRowLayout()) EXPECT_TRUE(Control(e.name)) << e.name;
+  for (const QuickAccessEntry& q : QuickAccessLayout()) {
+    const Command* c = Commands().Find(q.id);
+    ASSERT_TRUE(c) << q.id;
+    auto* button = Control(QStringLiteral("%1_QAT").arg(c->name).toLatin1().constData());
+    ASSERT_TRUE(button) << c->name;
+    EXPECT_EQ(button->isVisibleTo(window.get()), q.shown) << c->name;
+  }
+}
+
+// What the menus of earlier versions offered is on the ribbon now.
+TEST_F(RibbonTest, TheRibbonCarriesWhatTheMenusOffered) {
+  const char* names[] = {"ID_UNDO",       "ID_REDO",         "ID_EDIT_COPY",      "ID_EDIT_PASTE",
+                         "ID_EDIT_DELETE", "ID_SELECT_ALL",  "ID_TO_FRONT",       "ID_TO_BACK",
+                         "ID_SWAP_ORDER", "ID_GUIDE",        "ID_TEXT_DLG",       "ID_PAGE_COPY",
+                         "ID_PAGE_PASTE_CUR", "ID_PAGE_DELETE", "ID_PREV_SLIDE",  "ID_NEXT_SLIDE",
+                         "ID_SEL_GRADE",  "ID_SET_CHARA",    "ID_ROUND_0",        "ID_SAME_WH",
+                         "ID_HELP_DSP",   "ID_AUTO_SETTEI",  "ID_SHOW_SETTEI",    "ID_GET_TIME_MODE"};
+  for (const char* name : names) {
+    const QString n = QString::fromLatin1(name);
+    EXPECT_TRUE(Bar().findChild<QWidget*>(n) || Bar().findChild<QAction*>(n)) << name;
+  }
+  EXPECT_TRUE(window->menuBar()->actions().isEmpty());
+
+  // The 編集 panel works on the view's selection: all, copy, paste, to the back.
+  Control<QToolButton>("ID_SELECT_ALL")->click();
+  EXPECT_EQ(SelectedOnSlide(doc, 0), 2);
+  Control<QToolButton>("ID_EDIT_COPY")->click();
+  Control<QToolButton>("ID_EDIT_PASTE")->click();
+  EXPECT_EQ(doc.ObjCount(), 5);
+  EXPECT_TRUE(Commands().Run(ID_UNDO));
+  EXPECT_EQ(doc.ObjCount(), 3);
+  EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(RibbonTest, TheCommandsTheWindowOwnsAreOnTheRibbonWithTheirLabels) {
@@ -126,6 +167,7 @@ TEST_F(RibbonTest, TheCommandsTheWindowOwnsAreOnTheRibbonWithTheirLabels) {
   // slide stepping buttons and the text button.
   EXPECT_EQ(Control("ID_NEXT_SLIDE")->toolTip(), QString::fromUtf8("【次のスライド】\n次のスライドをビューに表示します"));
   EXPECT_EQ(Control("ID_PREV_SLIDE")->toolTip(), QString::fromUtf8("【前のスライド】\n前のスライドをビューに表示します"));
+  EXPECT_EQ(Control("ID_TEXT_DLG")->toolTip(), QString::fromUtf8("【テキスト編集】\nテキストを編集します"));
   EXPECT_EQ(Control("ID_VIEW_FULLSCREEN")->toolTip(), QString::fromUtf8("ビューを全画面で表示します\nフルスクリーン (F11)"));
   EXPECT_EQ(Control<QComboBox>("ID_FONT_NAME")->currentText(), "Meiryo UI");
 }
@@ -192,6 +234,51 @@ TEST_F(RibbonTest, ARibbonChangeIsOneUndoStepAndNoChangeNone) {
   window->View()->DeselectAll();
   Bar().ChooseColour(394, 0x0000FF);
   EXPECT_EQ(doc.Header().refBack, 0x0000FF) << "without a selection the fill colour is the slide's";
+}
+
+// Each family of controls shows the primary object, and follows when another
+// object becomes primary.
+TEST_F(RibbonTest, TheControlsMirrorThePrimaryObjectFamilyByFamily) {
+  file.Edits().Apply(EditKind::NoSnapshot, [](Document& d) {
+    ObjectRecord& r = d.Object(1);
+    std::strcpy(r.Text, "abc");
+    std::strcpy(r.FontName, "Noto Sans");
+    r.FontSize = 36, r.FontBold = 1, r.FontItalic = 0, r.FontDel = 1, r.FontUnder = 0;
+    r.refText = 0x0000FF, r.refTextBk = 0x00FF00;
+    r.AlineV = 2, r.AlineH = 0, r.WordWrap = 1;
+    r.MarginL = 3, r.MarginR = 4, r.MarginT = 5, r.MarginB = 6;
+    r.refMen = kNoColor, r.refLine = 0x123456, r.Futosa = 9, r.Curve = 1;
+    r.refKage = 0x808080, r.KageX = 7, r.KageY = 2, r.LightDir = 6;
+    return true;
+  });
+  window->View()->SelectNewObject(1);
+  EXPECT_EQ(Control<QComboBox>("ID_FONT_NAME")->currentText(), "Noto Sans");
+  const struct {
+    const char* name;
+    int value;
+  } numbers[] = {{"ID_FONT_SIZE", 36}, {"ID_MARGIN_L", 3}, {"ID_MARGIN_R", 4}, {"ID_MARGIN_T", 5},
+                 {"ID_MARGIN_B", 6},   {"ID_LINE_SIZE", 9}, {"ID_KAGE_X", 7},  {"ID_KAGE_Y", 2}};
+  for (const auto& n : numbers) EXPECT_EQ(Control<QSpinBox>(n.name)->value(), n.value) << n.name;
+  const struct {
+    const char* name;
+    bool checked;
+  } toggles[] = {{"ID_FONT_BOLD", true}, {"ID_FONT_ITALIC", false}, {"ID_FONT_DEL", true},
+                 {"ID_FONT_UNDER", false}, {"ID_V_TOP", false},     {"ID_V_BTM", true},
+                 {"ID_H_LEFT", true},     {"ID_H_CEN", false},      {"ID_WORD_WRAP", true},
+                 {"ID_CURVE_CHANGE", true}};
+  for (const auto& t : toggles) EXPECT_EQ(Control<QToolButton>(t.name)->isChecked(), t.checked) << t.name;
+  const struct {
+    int id;
+    COLORREF colour;
+  } colours[] = {{320, 0x0000FF}, {329, 0x00FF00}, {394, kNoColor}, {32815, 0x123456}, {526, 0x808080}};
+  for (const auto& c : colours) EXPECT_EQ(Bar().Read(c.id)->number, int(c.colour)) << c.id;
+  EXPECT_TRUE(Bar().findChild<QAction*>("ID_BK_COL_NON")->isChecked()) << "no fill shows checked";
+  EXPECT_EQ(Bar().Read(529)->number, 6) << "light direction";
+
+  window->View()->SelectNewObject(0);
+  EXPECT_NE(Control<QSpinBox>("ID_LINE_SIZE")->value(), 9);
+  EXPECT_FALSE(Control<QToolButton>("ID_V_BTM")->isChecked());
+  EXPECT_FALSE(Bar().findChild<QAction*>("ID_BK_COL_NON")->isChecked());
 }
 
 TEST_F(RibbonTest, SlideButtonsAndTheStatusBarFollowTheView) {

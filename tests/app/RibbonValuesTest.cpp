@@ -238,8 +238,9 @@ TEST(RibbonLayout, KeyTipsOfTheTabAreUniqueAndNoneStartsAnother) {
     if (e.control != RibbonControl::Item) tips.push_back(QString::fromLatin1(e.keyTip));
   for (std::size_t a = 0; a < tips.size(); ++a) {
     EXPECT_FALSE(tips[a].isEmpty());
-    for (std::size_t b = 0; b < tips.size(); ++b)
+    for (std::size_t b = 0; b < tips.size(); ++b) {
       if (a != b) EXPECT_FALSE(tips[b].startsWith(tips[a])) << tips[a].toStdString() << " " << tips[b].toStdString();
+    }
   }
 }
 
