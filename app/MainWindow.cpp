@@ -154,7 +154,8 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   // Wide enough for the whole ribbon where the screen allows.
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  resize(std::min(1560, screen.width()), std::min(860, screen.height()));
+  const int ribbon = ribbon_->Widget().FullWidth();
+  resize(std::min(ribbon, screen.width()), std::min(860, screen.height()));
 }
 
 MainWindow::~MainWindow() = default;

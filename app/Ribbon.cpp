@@ -581,6 +581,12 @@ void Ribbon::SetMinimised(bool minimised) {
 
 bool Ribbon::IsMinimised() const { return panels_->isHidden(); }
 
+int Ribbon::FullWidth() const {
+  const auto* scroll = static_cast<const QScrollArea*>(panels_);
+  const QMargins outer = contentsMargins() + layout()->contentsMargins();
+  return scroll->widget()->sizeHint().width() + 2 * scroll->frameWidth() + outer.left() + outer.right();
+}
+
 bool Ribbon::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tab_ && event->type() == QEvent::MouseButtonDblClick) {
     emit MinimiseToggled();

@@ -51,6 +51,8 @@ class Ribbon : public QWidget {
   // The panels hidden (only the tab row shows) or shown.
   void SetMinimised(bool minimised);
   bool IsMinimised() const;
+  // The width that shows every panel without scrolling.
+  int FullWidth() const;
   // Loads the controls from the dispatcher's values (all of them with `reload`).
   void ShowValues(const RibbonValues& values, bool reload = false);
   // What the control of command `id` holds; nullopt when it is empty.
