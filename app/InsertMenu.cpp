@@ -1,8 +1,6 @@
 #include "app/InsertMenu.h"
 
 #include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "app/CharDlg.h"
 #include "app/MiradoDoc.h"
@@ -18,20 +16,6 @@
 
 namespace {
 
-struct GalleryGroup {
-  const char8_t* title;
-  int first;
-  int last;
-};
-
-constexpr GalleryGroup kGroups[] = {
-    {u8"線", 0, 5},
-    {u8"平面図形", 6, 18},
-    {u8"立体図形", 19, 22},
-    {u8"吹き出し", 23, 26},
-    {u8"その他", 27, 30},
-};
-
 // A JPEG, GIF or BMP file as it is, without a transparent colour.
 bool LoadPictureFile(const QString& path, const Document& doc, ObjectContent& content) {
   QFile file(path);
@@ -39,15 +23,6 @@ bool LoadPictureFile(const QString& path, const Document& doc, ObjectContent& co
   if (!content.picture) return false;
   content.pictureSize = content.picture->NaturalPixels(doc.Dpi().x, doc.Dpi().y);
   return true;
-}
-
-void AddSetAsDefault(QMenu* menu, const InsertTarget& target) {
-  menu->addSeparator();
-  const CommandRegistry& commands = target.commands;
-  QAction* action = menu->addAction(commands.Find(ID_SET_DEFAULT)->label);
-  QObject::connect(menu, &QMenu::aboutToShow, action,
-                   [action, &commands] { action->setEnabled(commands.IsEnabled(ID_SET_DEFAULT)); });
-  QObject::connect(action, &QAction::triggered, menu, [&commands] { commands.Run(ID_SET_DEFAULT); });
 }
 
 }  // namespace
@@ -72,20 +47,6 @@ void RegisterSetAsDefault(const InsertTarget& target) {
                          ShowMessage(msg::DefaultSet, owner, QString(), MsgStyle::Info);
                        },
                        [primary] { return primary() >= 0; }});
-}
-
-QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
-  RegisterSetAsDefault(target);
-  QMenu* menu = bar->addMenu(QString::fromUtf8("挿入(&I)"));
-  for (const GalleryGroup& group : kGroups) {
-    QMenu* sub = menu->addMenu(QString::fromUtf8(group.title));
-    for (int request = group.first; request <= group.last; ++request) {
-      QAction* action = sub->addAction(QString::fromUtf8(FindRequest(request)->galleryName));
-      QObject::connect(action, &QAction::triggered, menu, [target, request] { InsertGalleryItem(target, request); });
-    }
-  }
-  AddSetAsDefault(menu, target);
-  return menu;
 }
 
 bool InsertGalleryItem(const InsertTarget& target, int request) {
