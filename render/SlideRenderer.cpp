@@ -67,14 +67,18 @@ bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int 
   return drawn && *drawn;
 }
 
+void DrawSlideOnWhite(QImage& target, const Document& doc, const RenderContext& ctx) {
+  target.fill(Qt::white);
+  gdi::Dc dc(target);
+  (void)DrawSlide(dc, doc, ctx);
+}
+
 QImage RenderSlideImage(const Document& doc, int slide, float zoom) {
   const DocHeader& h = doc.Header();
   const RenderContext ctx = RenderContext::Outside(slide, zoom);
   QImage image(qMax(1, ctx.Scale(h.SlideW)),
                qMax(1, ctx.Scale(h.SlideH)), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  gdi::Dc dc(image);
-  (void)DrawSlide(dc, doc, ctx);  // an object that cannot be drawn is left out
+  DrawSlideOnWhite(image, doc, ctx);
   return image;
 }
 
@@ -83,9 +87,6 @@ QImage RenderPrintedSlide(const Document& doc, int slide, QSize size) {
   const float zoom = std::min(static_cast<float>(size.width()) / static_cast<float>(std::max<int>(h.SlideW, 1)),
                               static_cast<float>(size.height()) / static_cast<float>(std::max<int>(h.SlideH, 1)));
   QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  if (image.isNull()) return image;
-  image.fill(Qt::white);
-  gdi::Dc dc(image);
-  (void)DrawSlide(dc, doc, RenderContext::ForPrinter(slide, zoom));  // an object that cannot be drawn is left out
+  if (!image.isNull()) DrawSlideOnWhite(image, doc, RenderContext::ForPrinter(slide, zoom));
   return image;
 }

@@ -28,6 +28,10 @@ using OutlinePoints = std::array<QPoint, kMaxPoints>;
 // False when the object was not drawn (which also suppresses its overlay).
 bool DrawObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index);
 
+// The slide of `ctx` on `target` cleared to white; an object that cannot be
+// drawn is left out, as every view outside the editor does.
+void DrawSlideOnWhite(QImage& target, const Document& doc, const RenderContext& ctx);
+
 // Slide `slide` (0-based) at `zoom` on a white-framed image of exactly the
 // slide's size, as shows, thumbnails, printing and exports see it.
 QImage RenderSlideImage(const Document& doc, int slide, float zoom);

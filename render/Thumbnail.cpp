@@ -5,16 +5,13 @@
 #include "core/Document.h"
 #include "render/SlideJobs.h"
 #include "render/SlideRenderer.h"
-#include "render/gdi/Dc.h"
 #include "render/glyph/GlyphCache.h"
 
 QImage RenderThumbnail(const Document& doc, int slide, QSize size, float scale, GlyphCache* glyphs) {
   QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  image.fill(Qt::white);
   RenderContext ctx = RenderContext::Outside(slide, scale);
   ctx.glyphs = glyphs;
-  gdi::Dc dc(image);
-  (void)DrawSlide(dc, doc, ctx);  // an object that cannot be drawn is left out
+  DrawSlideOnWhite(image, doc, ctx);
   return image;
 }
 
