@@ -9,6 +9,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/ImageCommands.h"
 #include "app/PrintCommand.h"
 #include "editor/CommandRegistry.h"
 
@@ -27,6 +28,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
   InsatuDialogs print = InsatuDialogs::Standard();
+  ImageDialogs images = ImageDialogs::Standard();
   static FileDialogs Standard();
 };
 
@@ -69,4 +71,5 @@ class MainWindow : public QMainWindow {
   CPageView* pages_ = nullptr;
   CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
+  std::unique_ptr<ImageCommands> images_;
 };
