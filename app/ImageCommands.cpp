@@ -104,11 +104,20 @@ ImageCommands::ImageCommands(CMiradoDoc& doc, CMiradoView& view, CommandRegistry
                                      [](Document& d) { return TransparencyOff(d, d.Header().CurSlide); });
                 },
                 {}});
+  commands.Add({ID_IMAGE_PROPERTY, "ID_IMAGE_PROPERTY", label(ID_IMAGE_PROPERTY),
+                [this] { OpenProperties(PrimaryImage()); }, onImage});
+}
+
+void ImageCommands::OpenProperties(int index) {
+  if (!IsImageWithPicture(doc_.Data(), index)) return;
+  CNodeDlg dialog(doc_.Edits(), index, dialogs_.properties, owner_);
+  dialog.exec();
 }
 
 void ImageCommands::Hook(ViewHooks& hooks) {
   hooks.filesDropped = [this](const QStringList& paths, QPoint view) { FilesDropped(paths, view); };
   hooks.colourPicked = [this](COLORREF screen, QPoint view) { ColourPicked(screen, view); };
+  hooks.openImageProperties = [this](int index) { OpenProperties(index); };
 }
 
 int ImageCommands::PrimaryImage() const {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "app/NodeDlg.h"
 #include "base/Color.h"
 
 class CMiradoDoc;
@@ -23,16 +24,17 @@ struct ImageDialogs {
   // The file to save a picture to: the filter entries and the preselected one.
   std::function<QString(QWidget*, const QStringList& filters, int selected)> savePicture;
   std::function<void(const QString& folder)> showFolder;
+  NodeDlgHooks properties = NodeDlgHooks::Standard();
   static ImageDialogs Standard();
 };
 
 class ImageCommands {
  public:
-  // Registers 611, 612, 595, 495 and 516 in `commands`.
+  // Registers 611, 612, 595, 495, 516 and 402 in `commands`.
   ImageCommands(CMiradoDoc& doc, CMiradoView& view, CommandRegistry& commands, ImageDialogs dialogs,
                 QWidget* owner);
 
-  // Lends the view the drop and the picking press.
+  // Lends the view the drop, the picking press and the properties dialog.
   void Hook(ViewHooks& hooks);
 
   // A picture file as a new image at the centre of the visible slide; the
@@ -43,6 +45,8 @@ class ImageCommands {
   void FilesDropped(const QStringList& paths, QPoint view);
   void ColourPicked(COLORREF screen, QPoint view);
   void SavePicture();
+  // The image-properties dialog on image `index`.
+  void OpenProperties(int index);
 
  private:
   int PrimaryImage() const;

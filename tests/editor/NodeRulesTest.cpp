@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Records.h"
+
 namespace {
 
 TEST(NodeRules, AngleSpinPosition) {
@@ -30,6 +32,71 @@ TEST(NodeRules, AspectTarget) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(AspectTarget(c.picture, c.bounds, c.byWidth, c.slide), c.want) << c.name;
+}
+
+}  // namespace
+
+namespace {
+
+ObjectRecord Frame(QRect r) {
+  ObjectRecord o{};
+  o.ObjClass = objclass::Image;
+  o.PointNum = 4;
+  o.Points[0] = {r.left(), r.top()};
+  o.Points[1] = {r.left() + r.width(), r.top()};
+  o.Points[2] = {r.left() + r.width(), r.top() + r.height()};
+  o.Points[3] = {r.left(), r.top() + r.height()};
+  o.CenterX = r.left() + r.width() / 2;
+  o.CenterY = r.top() + r.height() / 2;
+  o.refLine = o.refMen = -1;
+  return o;
+}
+
+TEST(NodeRules, ResizeKeepsARectangleOnVertexZero) {
+  ObjectRecord r = Frame(QRect(10, 20, 100, 50));
+  ResizeFrame(r, 200, 80);
+  EXPECT_EQ(FrameSize(r), QSize(200, 80));
+  EXPECT_EQ(QPoint(r.Points[2].x, r.Points[2].y), QPoint(210, 100));
+  EXPECT_EQ(QPoint(r.Points[3].x, r.Points[3].y), QPoint(10, 100));
+  EXPECT_TRUE(SameAspect(QSize(400, 160), FrameSize(r)));
+  EXPECT_FALSE(SameAspect(QSize(400, 400), FrameSize(r)));
+}
+
+TEST(NodeRules, ActualSizeMustFitWithItsMargin) {
+  // Margin (0 + 0 + 0 + 40) / 2 = 20 on each side of a 200 x 200 slide.
+  const ObjectRecord r = Frame(QRect(10, 10, 50, 50));
+  const std::optional<ObjectRecord> fits = ActualSizeFrame(r, QSize(160, 120), QSize(200, 200));
+  ASSERT_TRUE(fits);
+  EXPECT_EQ(FrameSize(*fits), QSize(160, 120));
+  EXPECT_EQ(QPoint(fits->Points[0].x, fits->Points[0].y), QPoint(10, 10));
+  EXPECT_FALSE(ActualSizeFrame(r, QSize(161, 120), QSize(200, 200)));
+  ObjectRecord thick = r;
+  thick.Futosa = 10;  // margin 25
+  EXPECT_FALSE(ActualSizeFrame(thick, QSize(160, 120), QSize(200, 200)));
+  ObjectRecord turned = r;  // a quarter turn swaps the sides that must fit
+  turned.Angle = 1.5707963;
+  EXPECT_TRUE(ActualSizeFrame(turned, QSize(120, 170), QSize(300, 200)));
+  EXPECT_FALSE(ActualSizeFrame(turned, QSize(170, 120), QSize(300, 200)));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NodeRules, ResizeGivesTheSizeAskedWhateverTheMirror) {
+  for (const auto& [flipH, flipV] : {std::pair(0, 0), {1, 0}, {0, 1}, {1, 1}}) {
+    ObjectRecord r{};
+    r.PointNum = 4;
+    r.Points[0] = {10, 200};
+    r.Points[1] = {110, 200};
+    r.FlipH = flipH;
+    r.FlipV = flipV;
+    for (int h = 31; h < 40; ++h) {
+      ResizeFrame(r, 100, h);
+      EXPECT_EQ(FrameSize(r), QSize(100, h));
+    }
+    EXPECT_EQ(r.Points[3].y, flipH == flipV ? 239 : 161);
+  }
 }
 
 }  // namespace

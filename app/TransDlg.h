@@ -1,0 +1,79 @@
+// The transparency editor: the picture's pixels made transparent by colour
+// and tolerance, retouched with a pen and a fill, with ten undo steps. The
+// pixel work is TransEditModel's; this is its window.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "app/NodeDlg.h"
+#include "editor/TransEditModel.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class TransImageView;
+
+class CMakeTransDlg : public QDialog {
+  Q_OBJECT
+ public:
+  enum Mode { Transparency = 1, Pen = 2, PaintFill = 3, Picker = 4 };
+
+  // Opens the editor on `picture`; the new picture and colour after 保存終了,
+  // nullopt when it was cancelled or could not start (after 30088).
+  static std::optional<EditedPicture> Edit(std::shared_ptr<const Picture> picture, int kind, COLORREF trans,
+                                           QWidget* owner);
+
+  CMakeTransDlg(QImage working, int kind, COLORREF trans, QWidget* parent = nullptr);
+
+  TransEditModel& Model() { return model_; }
+  const std::optional<EditedPicture>& Result() const { return result_; }
+  void SetMode(int mode);
+  void SetWholeImage(bool whole);
+  void SetRadius(int radius);
+  void SetTolerance(int level);
+  void SetZoom(int zoom);  // 0 fit, 1, 2, 4, 8
+  void SetPenColour(COLORREF c);
+  // A click at image point `at` in the current mode; Move continues a pen stroke.
+  void ClickImage(QPoint at);
+  void DragImage(QPoint at);
+  void Hover(QPoint at);
+  QString PositionText() const;
+  QString ColourText() const;
+  QPushButton* UndoButton() const { return undo_; }
+  QPushButton* RedoButton() const { return redo_; }
+  void SaveAndClose();
+  void reject() override;
+
+ private:
+  void WriteSettings();
+  void Refresh();
+  void ShowTransColour();
+
+  TransEditModel model_;
+  int kind_;
+  int mode_ = Transparency;
+  bool whole_ = false;
+  int radius_ = 60;
+  int tolerance_ = 3;
+  int zoom_ = 0;
+  COLORREF pen_ = 0;
+  COLORREF background_ = 0;
+  std::optional<EditedPicture> result_;
+  TransImageView* view_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QSpinBox* radiusSpin_ = nullptr;
+  QLabel* transText_ = nullptr;
+  QLabel* penText_ = nullptr;
+  QLabel* position_ = nullptr;
+  QLabel* colour_ = nullptr;
+  QPushButton* undo_ = nullptr;
+  QPushButton* redo_ = nullptr;
+  QButtonGroup* modes_ = nullptr;
+  QButtonGroup* ranges_ = nullptr;
+  QButtonGroup* levels_ = nullptr;
+  QButtonGroup* zooms_ = nullptr;
+};
