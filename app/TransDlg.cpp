@@ -306,6 +306,16 @@ void CMakeTransDlg::Refresh() {
   view_->Set(model_.Image(), model_.TransColor(), background_, zoom_, scroll_->viewport()->size());
 }
 
+void CMakeTransDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  Refresh();
+}
+
+void CMakeTransDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Refresh();
+}
+
 void CMakeTransDlg::WriteSettings() {
   WriteInt("MTrans", "Mode", mode_);
   WriteInt("MTrans", "Target", whole_ ? 1 : 2);

@@ -48,6 +48,11 @@ class CMakeTransDlg : public QDialog {
   void SaveAndClose();
   void reject() override;
 
+ protected:
+  // The fitted view follows the window's size.
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
   void WriteSettings();
   void Refresh();
