@@ -15,3 +15,8 @@ inline constexpr int ID_PREV_SLIDE = 0x8102;
 inline constexpr int ID_SET_CHARA = 515;
 // The gradient of the selected objects or the background (書式 menu until the ribbon exists).
 inline constexpr int ID_SEL_GRADE = 504;
+// The shell's small dialogs (ツール and ヘルプ menus until the ribbon exists).
+inline constexpr int ID_KAN_SET = 353;
+inline constexpr int ID_HELP_DSP = 366;
+inline constexpr int ID_RECENT_KANRI = 623;
+inline constexpr int ID_APP_ABOUT = 0xE140;

@@ -1,11 +1,9 @@
 #include "app/ImageCommands.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QUrl>
 
 #include "app/InsertMenu.h"
 #include "app/MiradoDoc.h"
@@ -72,7 +70,6 @@ ImageDialogs ImageDialogs::Standard() {
     dialog.selectFile(QString::fromUtf8("無題"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
   };
-  d.showFolder = [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
   return d;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/NodeDlg.h"
+#include "app/RecentDlg.h"
 #include "base/Color.h"
 
 class CMiradoDoc;
@@ -23,7 +24,7 @@ struct ImageDialogs {
   std::function<QString(QWidget*, const QString& title)> openPicture;
   // The file to save a picture to: the filter entries and the preselected one.
   std::function<QString(QWidget*, const QStringList& filters, int selected)> savePicture;
-  std::function<void(const QString& folder)> showFolder;
+  ShowFolder showFolder = StandardShowFolder();
   NodeDlgHooks properties = NodeDlgHooks::Standard();
   static ImageDialogs Standard();
 };

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 #include "app/Shortcuts.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
+#include "app/ShellDialogs.h"
 #include "app/ViewStatusBar.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
@@ -67,6 +69,10 @@ ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidge
   };
   hooks.askFreeSlideSize = [owner] { return ShowMessage(msg::AskFreeSlideSize, owner, {}, MsgStyle::YesNo) == IDYES; };
   return hooks;
+}
+
+AnimeGuide StoredAnimeGuide() {
+  return {GetInt(sys::PlayAnime), GetInt(sys::SpeedAnime), GetInt(sys::DspGuide)};
 }
 
 }  // namespace
@@ -117,6 +123,11 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep) {
+  readGuide_ = std::move(read);
+  keepGuide_ = std::move(keep);
+}
+
 void MainWindow::RegisterCommands() {
   const auto label = [](const char* utf8) { return QString::fromUtf8(utf8); };
   commands_.Add({ID_FILE_NEW, "ID_FILE_NEW", label("新規作成(&N)"), [this] { OnFileNew(); }, {}});
@@ -138,6 +149,15 @@ void MainWindow::RegisterCommands() {
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
+  RegisterShellDialogs(commands_,
+                       {[this] { return readGuide_ ? readGuide_() : StoredAnimeGuide(); },
+                        [this](const AnimeGuide& guide) {
+                          if (keepGuide_) keepGuide_(guide);
+                          view_->SetGuideOn(guide.dspGuide != 0);
+                          view_->SetHoverAnimation(guide.playAnime, guide.speedAnime);
+                        },
+                        dialogs_.showFolder, QCoreApplication::applicationDirPath()},
+                       this);
   for (int k = 0; k < kRecentFileCount; ++k) {
     const int id = ID_FILE_MRU_FILE1 + k;
     commands_.Add({id, "ID_FILE_MRU_FILE", QString(),
@@ -161,6 +181,8 @@ void MainWindow::BuildMenus() {
                                             ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
   AddMenu(QString::fromUtf8("スライドショー(&S)"),
           {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
+  AddMenu(QString::fromUtf8("ツール(&T)"), {ID_KAN_SET, ID_RECENT_KANRI});
+  AddMenu(QString::fromUtf8("ヘルプ(&H)"), {ID_HELP_DSP, ID_APP_ABOUT});
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.

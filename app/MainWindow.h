@@ -10,7 +10,9 @@
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
 #include "app/ImageCommands.h"
+#include "app/KansetValues.h"
 #include "app/PrintCommand.h"
+#include "app/RecentDlg.h"
 #include "editor/CommandRegistry.h"
 
 class CMiradoDoc;
@@ -29,6 +31,7 @@ struct FileDialogs {
   ExportDialogs exports = ExportDialogs::Standard();
   InsatuDialogs print = InsatuDialogs::Standard();
   ImageDialogs images = ImageDialogs::Standard();
+  ShowFolder showFolder = StandardShowFolder();  // the recent-file manager's double-click
   static FileDialogs Standard();
 };
 
@@ -48,6 +51,9 @@ class MainWindow : public QMainWindow {
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
+  // Where the settings dialog reads and keeps the application object's
+  // animation and guide values; without it they come from the store.
+  void SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -72,4 +78,6 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
   std::unique_ptr<ImageCommands> images_;
+  std::function<AnimeGuide()> readGuide_;
+  std::function<void(const AnimeGuide&)> keepGuide_;
 };

@@ -41,6 +41,12 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   dspGuide = GetInt(sys::DspGuide);
   frame_->View()->SetGuideOn(dspGuide != 0);
   frame_->View()->SetHoverAnimation(playAnime, speedAnime);
+  frame_->SetAnimeGuide([this] { return AnimeGuide{playAnime, speedAnime, dspGuide}; },
+                        [this](const AnimeGuide& kept) {
+                          playAnime = kept.playAnime;
+                          speedAnime = kept.speedAnime;
+                          dspGuide = kept.dspGuide;
+                        });
 
   if (cl.document.isEmpty() && GetInt(sys::FirstOpen) == 1) {
     const QString last = GetText("Recent File List", "File1", QString());

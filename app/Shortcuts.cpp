@@ -26,6 +26,7 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_SELECT_ALL, "Ctrl+A"},
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
+    {ID_HELP_DSP, "F1"},
 };
 
 }  // namespace

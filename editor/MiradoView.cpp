@@ -213,6 +213,13 @@ void CMiradoView::DeselectAll() {
   Redraw();
 }
 
+void CMiradoView::SetSelection(const SelectionState& selection) {
+  sel_ = selection;
+  DropStaleSelection();
+  emit SelectionChanged();
+  Redraw();
+}
+
 void CMiradoView::OnDraw(QImage& target) {
   const Document& doc = Doc();
   const DocHeader& h = doc.Header();

@@ -84,11 +84,14 @@ class CMiradoView : public QAbstractScrollArea, private MouseHost {
 
   // The operation guide in the status bar, and the hover highlight's turns and speed.
   void SetGuideOn(bool on) { guideOn_ = on; }
+  bool GuideOn() const { return guideOn_; }
   void SetHoverAnimation(int turns, int speed);
 
   // The zoom, clamped to 0.08..4.0; the scroll area and the console follow.
   void ChangeZoom(float zoom);
   void DeselectAll();
+  // Puts a selection made by a command in place and shows it.
+  void SetSelection(const SelectionState& selection);
   // What the pointer at `client` shows now.
   PointerReport Classify(QPoint client) const;
 

@@ -36,7 +36,7 @@ class ImageCommandsTest : public ::testing::Test {
       saveSelected = selected;
       return saveAnswer;
     };
-    dialogs.images.showFolder = [](const QString&) {};
+    dialogs.images.showFolder = [](const QString&) { return true; };
     window = std::make_unique<MainWindow>(file, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
