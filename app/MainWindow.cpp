@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -17,11 +18,13 @@
 #include "app/MiradoDoc.h"
 #include "app/MySplitterWnd.h"
 #include "app/PageDlg.h"
+#include "app/PointDlg.h"
 #include "app/RecentFiles.h"
 #include "app/Shortcuts.h"
+#include "app/ShellDialogs.h"
 #include "app/ShowSet.h"
 #include "app/ShowCommands.h"
-#include "app/ShellDialogs.h"
+#include "app/TextDlg.h"
 #include "app/ViewStatusBar.h"
 #include "base/MessageIds.h"
 #include "base/MessageSink.h"
@@ -29,6 +32,8 @@
 #include "base/StringTable.h"
 #include "core/Document.h"
 #include "core/EditPath.h"
+#include "editor/EditCommands.h"
+#include "editor/FlipTurn.h"
 #include "editor/MiradoView.h"
 #include "editor/PageMenu.h"
 #include "editor/PageView.h"
@@ -69,6 +74,18 @@ ViewHooks EditingViewHooks(const CPageView* pages, const EditPath& edits, QWidge
   };
   hooks.askFreeSlideSize = [owner] { return ShowMessage(msg::AskFreeSlideSize, owner, {}, MsgStyle::YesNo) == IDYES; };
   return hooks;
+}
+
+EditDialogs EditingDialogs(QMainWindow* owner) {
+  EditDialogs d;
+  d.ask = [owner](int id, MsgStyle style) { return ShowMessage(id, owner, QString(), style); };
+  d.failed = [owner](const Failure& failure) { ShowFailure(failure, owner); };
+  d.editText = [owner](const QString& text, int limit) { return CTextDlg::Ask(owner, text, limit); };
+  d.chooseColor = SlideListHooks(owner).chooseColor;
+  d.askPoint = [owner](QPoint at, QSize slide) { return CPointDlg::Ask(owner, at, slide); };
+  d.note = [owner](const QString& text, int ms) { owner->statusBar()->showMessage(text, ms); };
+  d.clipboard = [] { return QGuiApplication::clipboard(); };
+  return d;
 }
 
 AnimeGuide StoredAnimeGuide() {
@@ -114,9 +131,19 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   connect(view_, &CMiradoView::Failed, this, [this](const Failure& failure) {
     QTimer::singleShot(0, this, [this, failure] { ShowFailure(failure, this); });
   });
+  EditDialogs editDialogs = EditingDialogs(this);
+  // F2 turns the application's switch, which the settings dialog shows and the exit stores.
+  editDialogs.guideChanged = [this](bool on) {
+    if (!readGuide_ || !keepGuide_) return;
+    AnimeGuide guide = readGuide_();
+    guide.dspGuide = on ? 1 : 0;
+    keepGuide_(guide);
+  };
+  editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
   RegisterCommands();
   BuildMenus();
   InstallShortcuts(*this, commands_);
+  InstallViewShortcuts(*view_, commands_);
   UpdateTitle();
   resize(1100, 800);
 }
@@ -173,7 +200,15 @@ void MainWindow::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
   FillRecentFiles();
-  AddMenu(QString::fromUtf8("編集(&E)"), {ID_UNDO, ID_REDO});
+  QMenu* edit = AddMenu(QString::fromUtf8("編集(&E)"),
+                        {ID_UNDO, ID_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_SELECT_ALL, 0,
+                         ID_TO_FRONT, ID_TO_BACK, ID_SWAP_ORDER, 0, ID_TEXT_DLG, 0, ID_REVERSE_H, ID_REVERSE_V,
+                         ID_ROT_90, ID_ROT_180, ID_ROT_270, ID_ROUND_0, 0});
+  AddMenuItems(edit->addMenu(QString::fromUtf8("整列(&K)")),
+               {ID_TO_LEFT, ID_TO_RIGHT, ID_TO_TOP, ID_TO_BOTTOM, 0, ID_TO_V_CEN, ID_TO_H_CEN, 0, ID_TO_H_KIN,
+                ID_TO_V_KIN, 0, ID_SAME_W, ID_SAME_H, ID_SAME_WH});
+  edit->addSeparator();
+  AddMenuItems(edit, {ID_GUIDE});
   AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
                             {}, this});
   AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
@@ -186,9 +221,19 @@ void MainWindow::BuildMenus() {
 }
 
 // A menu of commands whose enabled states are refreshed each time it opens.
-void MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
+QMenu* MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
   QMenu* menu = menuBar()->addMenu(title);
+  AddMenuItems(menu, ids);
+  return menu;
+}
+
+// Id 0 is a separator.
+void MainWindow::AddMenuItems(QMenu* menu, std::initializer_list<int> ids) {
   for (int id : ids) {
+    if (id == 0) {
+      menu->addSeparator();
+      continue;
+    }
     QAction* action = AddCommandAction(menu, id, QString());
     connect(menu, &QMenu::aboutToShow, action, [this, action, id] { action->setEnabled(commands_.IsEnabled(id)); });
   }

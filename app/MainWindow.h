@@ -19,6 +19,7 @@ class CMiradoDoc;
 class CMiradoView;
 class CMySplitterWnd;
 class CPageView;
+class EditCommands;
 class UndoRedo;
 class QAction;
 class QMenu;
@@ -51,6 +52,8 @@ class MainWindow : public QMainWindow {
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
+  // The editing commands; the ribbon's property controls call SetProperty.
+  EditCommands& Editing() const { return *editing_; }
   // Where the settings dialog reads and keeps the application object's
   // animation and guide values; without it they come from the store.
   void SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep);
@@ -61,7 +64,8 @@ class MainWindow : public QMainWindow {
  private:
   void RegisterCommands();
   void BuildMenus();
-  void AddMenu(const QString& title, std::initializer_list<int> ids);
+  QMenu* AddMenu(const QString& title, std::initializer_list<int> ids);
+  void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
   void FillRecentFiles();
   void OnFileNew();
@@ -78,6 +82,7 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* splitter_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
   std::unique_ptr<ImageCommands> images_;
+  std::unique_ptr<EditCommands> editing_;
   std::function<AnimeGuide()> readGuide_;
   std::function<void(const AnimeGuide&)> keepGuide_;
 };

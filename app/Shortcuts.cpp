@@ -10,6 +10,7 @@
 #include "app/ShowCommands.h"
 #include "editor/CommandRegistry.h"
 #include "editor/ContextMenus.h"
+#include "editor/EditCommands.h"
 #include "editor/UndoRedo.h"
 
 namespace {
@@ -26,27 +27,47 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_SELECT_ALL, "Ctrl+A"},
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
+    {ID_GUIDE, "F2"},
     {ID_HELP_DSP, "F1"},
 };
+
+// The editing view's own keys: the slide list has its own Ctrl+C, Ctrl+V and Delete.
+constexpr CommandShortcut kViewShortcuts[] = {
+    {ID_EDIT_COPY, "Ctrl+C"},
+    {ID_EDIT_PASTE, "Ctrl+V"},
+    {ID_EDIT_DELETE, "Delete"},
+};
+
+void AddShortcutActions(QWidget& owner, const CommandRegistry& commands, std::span<const CommandShortcut> table,
+                        Qt::ShortcutContext context) {
+  for (const CommandShortcut& s : table) {
+    auto* action = new QAction(&owner);
+    action->setShortcut(QKeySequence(QString::fromLatin1(s.keys)));
+    action->setShortcutContext(context);
+    const int id = s.id;
+    QObject::connect(action, &QAction::triggered, &owner, [&commands, id] { commands.Run(id); });
+    owner.addAction(action);
+  }
+}
 
 }  // namespace
 
 std::span<const CommandShortcut> CommandShortcuts() { return kShortcuts; }
 
 QString ShortcutText(int id) {
-  for (const CommandShortcut& s : kShortcuts) {
-    if (s.id == id) return QKeySequence(QString::fromLatin1(s.keys)).toString(QKeySequence::NativeText);
+  using Table = std::span<const CommandShortcut>;
+  for (Table table : {Table(kShortcuts), Table(kViewShortcuts)}) {
+    for (const CommandShortcut& s : table) {
+      if (s.id == id) return QKeySequence(QString::fromLatin1(s.keys)).toString(QKeySequence::NativeText);
+    }
   }
   return QString();
 }
 
 void InstallShortcuts(QWidget& window, const CommandRegistry& commands) {
-  for (const CommandShortcut& s : kShortcuts) {
-    auto* action = new QAction(&window);
-    action->setShortcut(QKeySequence(QString::fromLatin1(s.keys)));
-    action->setShortcutContext(Qt::WindowShortcut);
-    const int id = s.id;
-    QObject::connect(action, &QAction::triggered, &window, [&commands, id] { commands.Run(id); });
-    window.addAction(action);
-  }
+  AddShortcutActions(window, commands, kShortcuts, Qt::WindowShortcut);
+}
+
+void InstallViewShortcuts(QWidget& view, const CommandRegistry& commands) {
+  AddShortcutActions(view, commands, kViewShortcuts, Qt::WidgetWithChildrenShortcut);
 }

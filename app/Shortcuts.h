@@ -1,4 +1,5 @@
-// The main window's keys: the designed accelerators (Ctrl+Z, Ctrl+Y, Ctrl+A) and the
+// The main window's keys: the designed accelerators (Ctrl+Z, Ctrl+Y, Ctrl+A, F2, and
+// Ctrl+C, Ctrl+V, Delete in the editing view) and the
 // ones every desktop program has (Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S, F5).
 // Each runs its command through the registry, which knows whether it may.
 #pragma once
@@ -20,3 +21,5 @@ std::span<const CommandShortcut> CommandShortcuts();
 QString ShortcutText(int id);
 // Gives `window` an action for every key of the table.
 void InstallShortcuts(QWidget& window, const CommandRegistry& commands);
+// Gives the editing view the keys that act only while it has the focus.
+void InstallViewShortcuts(QWidget& view, const CommandRegistry& commands);

@@ -10,6 +10,7 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "core/EditPath.h"
+#include "core/container/WorkFolder.h"
 #include "core/picture/Picture.h"
 #include "editor/CSeiretu.h"
 #include "editor/CommandRegistry.h"
@@ -17,9 +18,9 @@
 #include "editor/FlipTurn.h"
 #include "editor/InPlaceText.h"
 #include "editor/MiradoView.h"
-#include "editor/MyEdit.h"
 #include "editor/ObjectClipboard.h"
 #include "editor/ObjectOrder.h"
+#include "editor/OutlineDrags.h"
 #include "editor/VertexCommands.h"
 #include "editor/factory/Requests.h"
 
@@ -87,6 +88,10 @@ bool EditCommands::SetProperty(const PropertyChange& change) {
   return edits_.Apply(EditKind::Undoable, [&](Document& d) { return ApplyProperty(d, scope, change); });
 }
 
+bool EditCommands::PropertyAvailable(int id) const {
+  return PropertyEnabled(edits_.Doc(), {Slide(), view_.Selection()}, id);
+}
+
 void EditCommands::RegisterClipboard() {
   const auto anySelected = [this] { return SelectedOnSlide(edits_.Doc(), Slide()) > 0; };
   Add(ID_EDIT_COPY, "ID_EDIT_COPY", "", [this] { Copy(); }, anySelected);
@@ -101,6 +106,7 @@ void EditCommands::RegisterClipboard() {
 void EditCommands::Copy() {
   std::unique_ptr<QMimeData> data = CopyToMime(edits_.Doc(), Slide());
   if (!data || !dialogs_.clipboard) return;
+  DeleteClipboardFile();  // the latest copy wins: a copied slide is forgotten
   copyPoint_ = view_.RightClickPoint();
   dialogs_.clipboard()->setMimeData(data.release());
 }
@@ -211,6 +217,7 @@ void EditCommands::EditText() {
 void EditCommands::ToggleGuide() {
   const bool on = !view_.GuideOn();
   view_.SetGuideOn(on);
+  if (dialogs_.guideChanged) dialogs_.guideChanged(on);
   if (!dialogs_.note) return;
   QString text = LoadString(msg::GuideTurnedOn).value_or(QString());
   if (!on) text.replace(QString::fromUtf8("する"), QString::fromUtf8("しない"));
@@ -291,7 +298,9 @@ void EditCommands::RegisterVertices() {
     int id;
     const char* name;
     int n;
-  } inserts[] = {{ID_ADD_POINT1, "ID_ADD_POINT1", 1}, {ID_ADD_POINT2, "ID_ADD_POINT2", 2}, {ID_ADD_POINT3, "ID_ADD_POINT3", 3}};
+  } inserts[] = {{ID_ADD_POINT1, "ID_ADD_POINT1", 1},
+                 {ID_ADD_POINT2, "ID_ADD_POINT2", 2},
+                 {ID_ADD_POINT3, "ID_ADD_POINT3", 3}};
   for (const auto& row : inserts) {
     const int n = row.n;
     Add(row.id, row.name, "", [this, n] {
@@ -307,6 +316,15 @@ void EditCommands::RegisterVertices() {
         OnPrimary([&](ObjectRecord& r) { return (result = DeleteVertex(r, v)).has_value(); });
         if (!ShowIfFailed(result)) view_.SetSelection({Primary()});
       }, onVertex);
+  Add(ID_POINT_COORD, "ID_POINT_COORD", "", [this] {
+        const int p = Primary();
+        const int v = view_.Selection().vertex;
+        if (p < 0 || v < 0 || !dialogs_.askPoint) return;
+        const DocHeader& h = edits_.Doc().Header();
+        const QPoint drawn = DrawnVertex(edits_.Doc().Object(p), v);
+        const std::optional<QPoint> at = dialogs_.askPoint(drawn, QSize(h.SlideW, h.SlideH));
+        if (at) edits_.Apply(EditKind::Undoable, [&](Document& d) { return PlaceVertex(d, p, v, *at); });
+      }, onVertex);
   Add(ID_FIX_POINT, "ID_FIX_POINT", "", [this] {
         const int v = view_.Selection().vertex;
         OnPrimary([v](ObjectRecord& r) { return r.PointFixed[v] = r.PointFixed[v] ? 0 : 1, true; });
@@ -314,7 +332,8 @@ void EditCommands::RegisterVertices() {
   const auto fixAll = [this](std::uint8_t value) {
     return [this, value] {
       OnPrimary([value](ObjectRecord& r) {
-        const bool changed = std::any_of(std::begin(r.PointFixed), std::end(r.PointFixed), [&](auto f) { return f != value; });
+        const bool changed =
+            std::any_of(std::begin(r.PointFixed), std::end(r.PointFixed), [&](auto f) { return f != value; });
         std::fill(std::begin(r.PointFixed), std::end(r.PointFixed), value);
         return changed;
       });
@@ -328,7 +347,9 @@ void EditCommands::RegisterVertices() {
     return [this, kind] {
       const int p = Primary();
       if (p < 0) return;
-      if (!IsFreeOutline(edits_.Doc().Object(p)) && dialogs_.ask(msg::AskIrreversible, MsgStyle::YesNo) != IDYES) return;
+      // A figure with shape handles loses them for good.
+      if (!IsFreeOutline(edits_.Doc().Object(p)) && dialogs_.ask(msg::AskIrreversible, MsgStyle::YesNo) != IDYES)
+        return;
       OnPrimary([kind](ObjectRecord& r) { return ChangeKind(r, kind); });
     };
   };
@@ -339,7 +360,8 @@ void EditCommands::RegisterVertices() {
     const char* name;
     bool horizontal, smaller;
   } levels[] = {{ID_LEVEL_H_SMALL, "ID_LEVEL_H_SMALL", true, true}, {ID_LEVEL_V_SMALL, "ID_LEVEL_V_SMALL", false, true},
-                {ID_LEVEL_H_LARGE, "ID_LEVEL_H_LARGE", true, false}, {ID_LEVEL_V_LARGE, "ID_LEVEL_V_LARGE", false, false}};
+                {ID_LEVEL_H_LARGE, "ID_LEVEL_H_LARGE", true, false},
+                {ID_LEVEL_V_LARGE, "ID_LEVEL_V_LARGE", false, false}};
   for (const auto& row : levels) {
     const bool horizontal = row.horizontal;
     const bool smaller = row.smaller;

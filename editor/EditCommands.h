@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -35,9 +36,12 @@ struct EditDialogs {
   // The text dialog on `text` with its byte limit; nullopt when cancelled.
   std::function<std::optional<QString>(const QString& text, int limit)> editText;
   std::function<std::optional<COLORREF>(COLORREF current)> chooseColor;
+  // Where a vertex drawn at `at` goes on a slide of `slide` units; nullopt when cancelled.
+  std::function<std::optional<QPoint>(QPoint at, QSize slide)> askPoint;
   // A line in the status bar's information area, cleared after `ms` (0: stays).
   std::function<void(const QString& text, int ms)> note;
   std::function<QClipboard*()> clipboard;
+  std::function<void(bool on)> guideChanged;  // after F2
 };
 
 class EditCommands {
@@ -46,6 +50,8 @@ class EditCommands {
 
   // A property change over the selection (the ribbon's controls call this).
   bool SetProperty(const PropertyChange& change);
+  // Whether property command `id` can act on the selection now.
+  bool PropertyAvailable(int id) const;
 
  private:
   void RegisterClipboard();

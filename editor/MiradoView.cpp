@@ -24,6 +24,7 @@
 #include "render/gdi/Dc.h"
 #include "render/glyph/GlyphCache.h"
 #include "editor/MyEdit.h"
+#include "editor/ObjectClipboard.h"
 
 namespace {
 
@@ -33,12 +34,7 @@ QSize ScreenSize() {
 }
 
 // Something the view could paste: objects, text or a picture.
-bool ClipboardHasContent() {
-  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (!data) return false;
-  const QString text = data->text();
-  return (!text.isEmpty() && text != "\r\n") || data->hasImage();
-}
+bool ClipboardHasContent() { return Classify(QGuiApplication::clipboard()->mimeData()) != ClipKind::None; }
 
 }  // namespace
 

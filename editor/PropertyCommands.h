@@ -39,7 +39,7 @@ enum PropertyCommand : int {
 struct PropertyChange {
   int id = 0;
   int number = 0;
-  QString text;
+  QString text{};
 };
 
 // Where a change lands: the current slide's selected objects, the primary

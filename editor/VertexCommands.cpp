@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "base/MessageIds.h"
-#include "geometry/Angles.h"
+#include "editor/OutlineDrags.h"
 #include "geometry/MathSub.h"
 
 namespace {
@@ -94,21 +94,28 @@ bool SetCurve(ObjectRecord& rec, bool on) {
   return true;
 }
 
+namespace {
+
+// Vertex v put where it is drawn at `drawn`: turned back and stored.
+bool StoreDrawn(ObjectRecord& rec, int v, QPoint drawn) {
+  if (drawn == DrawnVertex(rec, v)) return false;
+  const QPoint p = CMathSub::RotatePoint({rec.CenterX, rec.CenterY}, drawn, rec.Angle);
+  rec.Points[v] = {p.x(), p.y()};
+  return true;
+}
+
+}  // namespace
+
 bool LevelEdge(ObjectRecord& rec, int a, int b, bool horizontal, bool smallerIsReference) {
   if (a < 0 || b < 0 || a >= rec.PointNum || b >= rec.PointNum || a == b) return false;
   const int ref = smallerIsReference ? std::min(a, b) : std::max(a, b);
   const int moved = ref == a ? b : a;
-  const QPoint c(rec.CenterX, rec.CenterY);
-  const auto drawn = [&](int k) { return CMathSub::RotatePoint(c, {rec.Points[k].x, rec.Points[k].y}, kTwoPi - rec.Angle); };
-  const QPoint r = drawn(ref);
-  QPoint p = drawn(moved);
+  const QPoint r = DrawnVertex(rec, ref);
+  QPoint p = DrawnVertex(rec, moved);
   if (horizontal) {
     p.setY(r.y());
   } else {
     p.setX(r.x());
   }
-  p = CMathSub::RotatePoint(c, p, rec.Angle);
-  const PointRec before = rec.Points[moved];
-  rec.Points[moved] = {p.x(), p.y()};
-  return before.x != p.x() || before.y != p.y();
+  return StoreDrawn(rec, moved, p);
 }

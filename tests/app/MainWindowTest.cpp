@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +48,10 @@ class MainWindowTest : public ::testing::Test {
     return texts;
   }
   QStringList FileMenuTexts() { return MenuTexts(0); }
+  // The enabled undo and redo items of the edit menu.
+  QStringList UndoRedoTexts() {
+    return MenuTexts(1, true).mid(0, 2).filter(QRegularExpression("^(元に戻す|やり直し)"));
+  }
 
   // The window shown and active, so that its keys reach its commands.
   void Activate() {
@@ -172,8 +177,8 @@ TEST_F(MainWindowTest, CancellingTheSaveDialogKeepsTheWindowOpen) {
 
 TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
   Activate();
-  EXPECT_EQ(MenuTexts(1), (QStringList{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
-  EXPECT_TRUE(MenuTexts(1, true).isEmpty());
+  EXPECT_EQ(MenuTexts(1).mid(0, 2), (QStringList{"元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y"}));
+  EXPECT_TRUE(UndoRedoTexts().isEmpty());
 
   doc.Header().SlideCount = 2;
   file.Edits().Apply(EditKind::NoSnapshot, [](Document& d) { (void)d.AddObject(fixtures::Figure(objkind::Star)); });
@@ -184,7 +189,7 @@ TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
     d.Header().CurSlide = 1;
     d.Header().Zoom = 2.0f;
   });
-  EXPECT_EQ(MenuTexts(1, true), QStringList{"元に戻す(&U)\tCtrl+Z"});
+  EXPECT_EQ(UndoRedoTexts(), QStringList{"元に戻す(&U)\tCtrl+Z"});
 
   file.SetModifiedFlag(false);
   window->setWindowModified(false);
@@ -195,7 +200,7 @@ TEST_F(MainWindowTest, TheEditMenuUndoesAndRedoesWithItsKeys) {
   EXPECT_EQ(window->View()->Selection().primary, -1);
   EXPECT_TRUE(file.IsModified());
   EXPECT_TRUE(window->isWindowModified());
-  EXPECT_EQ(MenuTexts(1, true), QStringList{"やり直し(&R)\tCtrl+Y"});
+  EXPECT_EQ(UndoRedoTexts(), QStringList{"やり直し(&R)\tCtrl+Y"});
 
   QTest::keyClick(window->View(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(doc.Object(0).Slide, 1);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/MessageIds.h"
+#include "editor/OutlineDrags.h"
+#include "geometry/Angles.h"
 #include "tests/editor/EditorFixtures.h"
 
 namespace {
@@ -136,6 +138,31 @@ TEST(VertexCommandsTest, CurveOnBringsTheCountToItsStructure) {
   ObjectRecord r = Shape(objkind::Line, {{0, 0}, {100, 0}});
   ASSERT_TRUE(SetCurve(r, true));
   EXPECT_EQ(Points(r), (std::vector<QPoint>{{0, 0}, {50, 0}, {75, 0}, {100, 0}}));
+}
+
+}  // namespace
+
+namespace {
+
+// Levelling works on the drawn outline, also of a turned object.
+TEST(VertexCommandsTest, LevelWorksWhereTheVertexIsDrawn) {
+  struct Case {
+    double angle;
+    bool horizontal, smaller;
+  };
+  const Case cases[] = {{0, true, true}, {0, false, false}, {kHalfPi, true, false}, {0.4, false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.angle);
+    ObjectRecord r = editorfixtures::Shape(objkind::Line, {{100, 100}, {300, 160}, {500, 100}});
+    r.Angle = c.angle;
+    const QPoint ref = DrawnVertex(r, c.smaller ? 0 : 1);
+    const QPoint other = DrawnVertex(r, c.smaller ? 1 : 0);
+    EXPECT_TRUE(LevelEdge(r, 1, 0, c.horizontal, c.smaller));
+    const QPoint moved = DrawnVertex(r, c.smaller ? 1 : 0);
+    EXPECT_NEAR(c.horizontal ? moved.y() : moved.x(), c.horizontal ? ref.y() : ref.x(), 1);
+    EXPECT_NEAR(c.horizontal ? moved.x() : moved.y(), c.horizontal ? other.x() : other.y(), 1);
+    EXPECT_EQ(DrawnVertex(r, c.smaller ? 0 : 1), ref) << "the reference stays";
+  }
 }
 
 }  // namespace
