@@ -10,6 +10,7 @@
 namespace {
 
 constexpr qsizetype kFileHeader = 14;
+constexpr qsizetype kCoreHeader = 12;  // the oldest header, without a bit count at 28
 constexpr qsizetype kInfoHeader = 40;
 
 std::uint32_t ReadU32(QByteArrayView b, qsizetype at) {
@@ -29,16 +30,16 @@ Failure Refused(const char* detail) {
 
 Result<COLORREF> ScanBmpTransColor(QByteArrayView file) {
   if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') return Refused("形式判別エラー\n");
-  if (file.size() < kFileHeader + 16) return Refused("データ読込みエラー\n");
-  const std::uint32_t headerSize = ReadU32(file, 14);
-  if (ReadU16(file, 28) != 32) return kNoColor;
+  if (file.size() < kFileHeader + kCoreHeader) return Refused("データ読込みエラー\n");
+  // Every bitmap, whatever its depth, must have its header and pixels inside the file.
   const std::uint64_t size = std::uint64_t(file.size());
+  const std::uint64_t headerSize = ReadU32(file, 14);
   const std::uint64_t offset = ReadU32(file, 10);
-  if (size < kFileHeader + kInfoHeader || headerSize < kInfoHeader ||
-      kFileHeader + std::uint64_t(headerSize) > offset)
+  if (headerSize < kCoreHeader || kFileHeader + headerSize > offset || offset > size)
     return Refused("データ読込みエラー\n");
+  if (headerSize < kInfoHeader || ReadU16(file, 28) != 32) return kNoColor;
   const std::uint64_t imageSize = ReadU32(file, 34);
-  if (offset > size || imageSize > size - offset) return Refused("データ読込みエラー\n");
+  if (imageSize > size - offset) return Refused("データ読込みエラー\n");
   for (std::uint64_t at = offset; at + 4 <= offset + imageSize; at += 4) {
     const std::uint8_t fourth = std::uint8_t(file[qsizetype(at + 3)]);
     if (fourth != 0 && fourth != 237) continue;

@@ -9,5 +9,5 @@
 
 // kNoColor when the file is not 32-bit or no pixel is marked; a failure
 // (BitmapInfoFailed with its detail line) when the bytes are no bitmap or its
-// header points past the end of the file.
+// header or pixel offset points past the end of the file, at any depth.
 Result<COLORREF> ScanBmpTransColor(QByteArrayView file);

@@ -54,7 +54,10 @@ TEST(BmpScan, DamagedFilesAreRefused) {
   const QByteArray good = Bmp32({0x00102030, 0xFF000000});
   struct Case { const char* name; QByteArray bytes; const char* detail; };
   QByteArray offsetPast = good, sizePast = good, smallHeader = good, hugeSize = good;
+  QByteArray offsetPast24 = Bmp32({0x00102030}, 24), headerPast24 = offsetPast24;
   Put32(offsetPast, 10, 0x7FFFFFF0);
+  Put32(offsetPast24, 10, 0x1000);
+  Put32(headerPast24, 14, 0x400);
   Put32(sizePast, 34, 12);
   Put32(smallHeader, 14, 8);
   Put32(hugeSize, 34, 0xFFFFFFFC);
@@ -67,6 +70,8 @@ TEST(BmpScan, DamagedFilesAreRefused) {
       {"image size past the end", sizePast, "データ読込みエラー\n"},
       {"image size wraps", hugeSize, "データ読込みエラー\n"},
       {"header inside the file header", smallHeader, "データ読込みエラー\n"},
+      {"24-bit offset past the end", offsetPast24, "データ読込みエラー\n"},
+      {"24-bit header over the pixels", headerPast24, "データ読込みエラー\n"},
   };
   for (const Case& c : cases) {
     const Result<COLORREF> got = ScanBmpTransColor(c.bytes);
