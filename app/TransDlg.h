@@ -8,14 +8,25 @@
 #include <optional>
 
 #include "app/NodeDlg.h"
+#include "editor/Cursors.h"
 #include "editor/TransEditModel.h"
 
+class QBoxLayout;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class TransImageView;
+class TransOverview;
+
+// Pixels the image view scrolls down for a wheel turn of `notches` (positive
+// towards the user): 10 each, 100 with Ctrl, the other way with Ctrl and Shift
+// or while the right button is held.
+int TransWheelStep(int notches, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+// The colour of the range frame over a pixel of colour `under`, so that it
+// stands out from what it crosses.
+COLORREF RangeFrameColour(COLORREF under);
 
 class CMakeTransDlg : public QDialog {
   Q_OBJECT
@@ -43,6 +54,15 @@ class CMakeTransDlg : public QDialog {
   void Hover(QPoint at);
   QString PositionText() const;
   QString ColourText() const;
+  // The square the next click would change, in image pixels, while it is shown.
+  std::optional<QRect> RangeFrame() const { return frame_; }
+  COLORREF RangeFrameColor() const { return frameColour_; }
+  int Zoom() const { return zoom_; }
+  // The image view's scroll position and the visible part of the image.
+  QPoint ScrollPosition() const;
+  void ScrollTo(QPoint position);
+  QRect VisiblePart() const;
+  void Wheel(int notches, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
   QPushButton* UndoButton() const { return undo_; }
   QPushButton* RedoButton() const { return redo_; }
   void SaveAndClose();
@@ -54,9 +74,16 @@ class CMakeTransDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void ReadSettings();
+  void BuildControls();
+  QButtonGroup* AddRadioGroup(QBoxLayout* into, const char* title,
+                              std::initializer_list<std::pair<int, const char*>> items, int checked);
+  void ConnectControls();
+  void AddToolTips();
+  void RestoreGeometry();
   void WriteSettings();
   void Refresh();
-  void ShowTransColour();
+  void ShowCursorFor();
 
   TransEditModel model_;
   int kind_;
@@ -68,7 +95,12 @@ class CMakeTransDlg : public QDialog {
   COLORREF pen_ = 0;
   COLORREF background_ = 0;
   std::optional<EditedPicture> result_;
+  std::optional<QRect> frame_;
+  CursorSet cursors_;
+  COLORREF frameColour_ = 0;
   TransImageView* view_ = nullptr;
+  TransOverview* overview_ = nullptr;
+  QWidget* swatch_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   QSpinBox* radiusSpin_ = nullptr;
   QLabel* transText_ = nullptr;
@@ -81,4 +113,10 @@ class CMakeTransDlg : public QDialog {
   QButtonGroup* ranges_ = nullptr;
   QButtonGroup* levels_ = nullptr;
   QButtonGroup* zooms_ = nullptr;
+  QPushButton* transButton_ = nullptr;
+  QPushButton* toWhite_ = nullptr;
+  QPushButton* penButton_ = nullptr;
+  QPushButton* backButton_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QPushButton* cancel_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTest>
 
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
@@ -79,6 +80,117 @@ TEST_F(TransDlgTest, CancellingAChangedPictureAsks) {
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_FALSE(dlg.Result());
   EXPECT_EQ(messages.Ids(), (std::vector<int>{msg::AskQuitUnsaved, msg::AskQuitUnsaved}));
+}
+
+TEST_F(TransDlgTest, SavingAReducedPictureKeepsItsTransparentPixels) {
+  // Hundreds of colours; the transparent colour is painted where a click hit.
+  QImage many(30, 20, QImage::Format_RGB32);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 30; ++x) many.setPixel(x, y, qRgb(x * 8, y * 12, (x * y * 7) & 255));
+  const COLORREF key = gdi::Rgb(0, 255, 0);
+  for (int kind : {2, 0}) {
+    SCOPED_TRACE(kind);
+    CMakeTransDlg dlg(many, kind, key);
+    dlg.SetWholeImage(false);
+    dlg.SetRadius(3);
+    dlg.SetTolerance(6);
+    dlg.ClickImage(QPoint(10, 10));  // the 6 x 6 square from (7, 7) to (12, 12)
+    dlg.SaveAndClose();
+    ASSERT_TRUE(dlg.Result());
+    EXPECT_EQ(dlg.Result()->picture->Encoding(), PictureEncoding::Gif);
+    ASSERT_EQ(dlg.Result()->trans, key);
+    const QImage saved = dlg.Result()->picture->Image().convertToFormat(QImage::Format_RGB32);
+    int keyed = 0;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 30; ++x) keyed += gdi::FromQRgb(saved.pixel(x, y)) == key;
+    EXPECT_EQ(keyed, 36);
+  }
+}
+
+TEST_F(TransDlgTest, RangeFrameFollowsTheCursorWhereAClickWouldChangeASquare) {
+  CMakeTransDlg dlg(Picture4x2(), 1, gdi::Rgb(255, 255, 255));
+  struct Case {
+    const char* name;
+    int mode;
+    bool whole;
+    int radius;
+    bool shown;
+  };
+  const Case cases[] = {
+      {"transparency, square", CMakeTransDlg::Transparency, false, 3, true},
+      {"pen, square", CMakeTransDlg::Pen, false, 2, true},
+      {"radius 1 is one pixel", CMakeTransDlg::Transparency, false, 1, false},
+      {"whole image", CMakeTransDlg::Transparency, true, 3, false},
+      {"paint", CMakeTransDlg::PaintFill, false, 3, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    dlg.SetMode(c.mode);
+    dlg.SetRadius(c.radius);
+    dlg.SetWholeImage(c.whole);
+    dlg.Hover(QPoint(3, 1));
+    EXPECT_EQ(dlg.RangeFrame().has_value(), c.shown);
+    if (c.shown) {
+      EXPECT_EQ(*dlg.RangeFrame(), QRect(3 - c.radius, 1 - c.radius, 2 * c.radius, 2 * c.radius));
+    }
+  }
+  // Over RGB(200, 0, 0) the product is 0: 255 x 255 x 255 itself.
+  EXPECT_EQ(dlg.RangeFrameColor(), COLORREF(16581375) & 0xFFFFFF);
+  EXPECT_EQ(RangeFrameColour(gdi::Rgb(255, 255, 255)), 0u);
+  EXPECT_EQ(RangeFrameColour(gdi::Rgb(2, 3, 4)), COLORREF(16581375 - 24));
+}
+
+TEST(TransWheel, StepsByModifiersAndButtons) {
+  struct Case {
+    int notches;
+    Qt::KeyboardModifiers modifiers;
+    Qt::MouseButtons buttons;
+    int want;
+  };
+  const Case cases[] = {
+      {1, Qt::NoModifier, Qt::NoButton, 10},
+      {-2, Qt::NoModifier, Qt::NoButton, -20},
+      {1, Qt::ControlModifier, Qt::NoButton, 100},
+      {1, Qt::ControlModifier | Qt::ShiftModifier, Qt::NoButton, -100},
+      {1, Qt::NoModifier, Qt::RightButton, -10},
+      {1, Qt::ShiftModifier, Qt::NoButton, 10},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(TransWheelStep(c.notches, c.modifiers, c.buttons), c.want) << c.notches << " " << c.modifiers;
+}
+
+TEST_F(TransDlgTest, ZoomedViewScrollsByTheWheelAndShowsItsPartInTheOverview) {
+  QImage big(400, 300, QImage::Format_RGB32);
+  big.fill(qRgb(10, 20, 30));
+  CMakeTransDlg dlg(big, 1, gdi::Rgb(255, 255, 255));
+  dlg.resize(700, 520);
+  dlg.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+  dlg.SetZoom(4);
+  EXPECT_EQ(dlg.ScrollPosition(), QPoint(0, 0));
+  dlg.Wheel(3, Qt::NoModifier, Qt::NoButton);
+  EXPECT_EQ(dlg.ScrollPosition(), QPoint(0, 30));
+  dlg.Wheel(1, Qt::ControlModifier, Qt::NoButton);
+  EXPECT_EQ(dlg.ScrollPosition(), QPoint(0, 130));
+  const QRect part = dlg.VisiblePart();
+  EXPECT_EQ(part.topLeft(), QPoint(0, 130 / 4));
+  EXPECT_LT(part.width(), 400);
+  dlg.SetZoom(0);
+  EXPECT_EQ(dlg.VisiblePart(), QRect(0, 0, 400, 300));
+}
+
+TEST_F(TransDlgTest, ClosingKeepsTheWindowsPlaceAndSize) {
+  {
+    CMakeTransDlg dlg(Picture4x2(), 1, gdi::Rgb(255, 255, 255));
+    dlg.resize(800, 600);
+    dlg.reject();
+  }
+  EXPECT_EQ(GetInt("MTrans", "SX", 0), 800);
+  EXPECT_EQ(GetInt("MTrans", "SY", 0), 600);
+  EXPECT_EQ(GetInt("MTrans", "Zoomed", -1), 0);
+  WriteInt("MTrans", "SX", 300);  // never smaller than the first size
+  CMakeTransDlg again(Picture4x2(), 1, gdi::Rgb(255, 255, 255));
+  EXPECT_GE(again.width(), 640);
 }
 
 TEST_F(TransDlgTest, NoPictureCannotBeEdited) {
