@@ -223,4 +223,32 @@ TEST_F(ImageCommandsTest, SavingAsksBeforeOverwritingAndBeforeAnOpaqueGif) {
   EXPECT_EQ(messages.Ids(), std::vector<int>{msg::AskShowPackage});
 }
 
+TEST_F(ImageCommandsTest, AnInsertedJpegComesBackByteForByteThroughUndoAndSaving) {
+  const QByteArray jpeg = Jpeg(80, 60);
+  openAnswer = Write("photo.jpg", jpeg);
+  window->Commands().Run(ID_IMAGE_ADD);
+  ASSERT_EQ(doc.ObjCount(), 1);
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->View()->setFocus();
+
+  QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, Middle(0));
+  messages.answers = {IDYES};
+  QTest::keyClick(window->View(), Qt::Key_Delete);
+  ASSERT_EQ(doc.ObjCount(), 0);
+  QTest::keyClick(window->View(), Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(doc.ObjCount(), 1);
+  ASSERT_NE(doc.PictureOf(0), nullptr);
+  EXPECT_EQ(doc.PictureOf(0)->Save(), jpeg);
+
+  const QString path = dir.filePath("talk.tvl");
+  ASSERT_TRUE(file.SaveDocument(path, nullptr));
+  Document reread;
+  CMiradoDoc opened(reread);
+  ASSERT_TRUE(opened.OpenDocument(path, nullptr));
+  ASSERT_EQ(reread.ObjCount(), 1);
+  EXPECT_EQ(reread.PictureOf(0)->Save(), jpeg);
+  EXPECT_EQ(reread.Object(0).ImageKind, 0);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
 #include "app/TransDlg.h"
@@ -15,6 +16,7 @@
 #include "core/EditPath.h"
 #include "core/picture/Picture.h"
 #include "editor/NodeRules.h"
+#include "export/PictureLoader.h"
 #include "render/gdi/Color.h"
 
 namespace {
@@ -31,6 +33,10 @@ class NodeDlgTest : public ::testing::Test {
 
   // An image of `picture` in an unturned frame.
   int AddImage(const QImage& picture, QRect frame, COLORREF trans = kNoColor) {
+    return AddPicture(Picture::Wrap(picture), frame, trans);
+  }
+
+  int AddPicture(std::shared_ptr<const Picture> picture, QRect frame, COLORREF trans = kNoColor) {
     ObjectRecord r{};
     r.ObjClass = objclass::Image;
     r.ObjKind = 1;
@@ -45,7 +51,7 @@ class NodeDlgTest : public ::testing::Test {
     r.TransOn = trans != kNoColor;
     r.refTrans = trans;
     r.ImageKind = trans != kNoColor ? 1 : 0;
-    r.Picture = doc.Pictures().Add(Picture::Wrap(picture));
+    r.Picture = doc.Pictures().Add(std::move(picture));
     const int i = *doc.AddObject(r);
     doc.View(i).Selected = 1;
     return i;
@@ -101,6 +107,24 @@ TEST_F(NodeDlgTest, ActualSizeTakesOneUndoStepOnlyWhenItFits) {
   EXPECT_EQ(messages.Ids(), std::vector<int>{msg::TooLargeForView});
   EXPECT_EQ(FrameSize(doc.Object(big)), FrameSize(before));
   EXPECT_EQ(snapshots, 1);  // no empty undo step
+}
+
+TEST_F(NodeDlgTest, ActualSizeIsThePicturesPixelsAtNinetySixDpi) {
+  // The file says 300 dpi; on the slide a pixel is a pixel all the same.
+  QImage photo = support::PatternImage(150, 90);
+  photo.setDotsPerMeterX(11811);
+  photo.setDotsPerMeterY(11811);
+  const Result<LoadedPicture> loaded = LoadPicture(support::EncodeImage(photo, "jpeg"), "jpeg");
+  ASSERT_TRUE(loaded);
+  ASSERT_EQ(loaded->picture->Encoding(), PictureEncoding::Jpeg);
+  EXPECT_EQ(loaded->pixels, QSize(150, 90));
+  const int i = AddPicture(loaded->picture, QRect(20, 20, 40, 30));
+  auto dlg = Open(i);
+  EXPECT_EQ(dlg->PictureSizeText(), QString::fromUtf8("150 × 90"));
+  QTest::mouseClick(dlg->Button(1006), Qt::LeftButton);
+  EXPECT_EQ(FrameSize(doc.Object(i)), QSize(150, 90));
+  EXPECT_EQ(doc.Object(i).Points[0].x, 20);
+  EXPECT_EQ(doc.Object(i).Points[0].y, 20);
 }
 
 TEST_F(NodeDlgTest, SameAspectRatioByWidthOrByHeight) {
