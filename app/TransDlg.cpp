@@ -315,6 +315,13 @@ void CMakeTransDlg::BuildControls() {
   side->addWidget(overview_, 0, Qt::AlignHCenter);
   side->addStretch();
 
+  position_ = new QLabel(this);
+  position_->setMinimumWidth(position_->fontMetrics().horizontalAdvance("(00000, 00000)"));
+  swatch_ = new QLabel(this);
+  swatch_->setFixedSize(16, 16);
+  swatch_->setAutoFillBackground(true);
+  colour_ = new QLabel(this);
+  colour_->setMinimumWidth(colour_->fontMetrics().horizontalAdvance("RGB(000, 000, 000)"));
   auto* top = new QHBoxLayout;
   grid->addLayout(top, 0, 1);
   zooms_ = new QButtonGroup(this);
@@ -324,13 +331,13 @@ void CMakeTransDlg::BuildControls() {
     b->setChecked(id == zoom_);
     top->addWidget(b);
   }
+  top->addStretch();
+  top->addWidget(position_);
+  top->addWidget(swatch_);
+  top->addWidget(colour_);
   undo_ = new QPushButton(U("元に戻す"), this);
   redo_ = new QPushButton(U("やり直し"), this);
   backButton_ = new QPushButton(U("透過背景色変更(&B)"), this);
-  top->addWidget(undo_);
-  top->addWidget(redo_);
-  top->addWidget(backButton_);
-  top->addStretch();
 
   scroll_ = new QScrollArea(this);
   view_ = new TransImageView(*this);
@@ -343,16 +350,11 @@ void CMakeTransDlg::BuildControls() {
   grid->setRowStretch(1, 1);
 
   auto* bottom = new QHBoxLayout;
-  position_ = new QLabel(this);
-  swatch_ = new QLabel(this);
-  swatch_->setFixedSize(16, 16);
-  swatch_->setAutoFillBackground(true);
-  colour_ = new QLabel(this);
   save_ = new QPushButton(U("保存終了(&S)"), this);
   cancel_ = new QPushButton(U("中止(&C)"), this);
-  bottom->addWidget(position_);
-  bottom->addWidget(swatch_);
-  bottom->addWidget(colour_);
+  bottom->addWidget(undo_);
+  bottom->addWidget(redo_);
+  bottom->addWidget(backButton_);
   bottom->addStretch();
   bottom->addWidget(save_);
   bottom->addWidget(cancel_);
@@ -410,11 +412,11 @@ void CMakeTransDlg::AddToolTips() {
   for (const auto& [widget, tip] : tips) widget->setToolTip(U(tip));
 }
 
-// The stored size (never below the first one) and position, when that
+// The stored size (never below what the controls need) and position, when that
 // position is on a screen; maximised when it was.
 void CMakeTransDlg::RestoreGeometry() {
-  resize(std::max(GetInt("MTrans", "SX", 640), 640), std::max(GetInt("MTrans", "SY", 480), 480));
-  setMinimumSize(640, 480);
+  // The layout keeps the window from shrinking below what its controls need.
+  resize(QSize(GetInt("MTrans", "SX", 640), GetInt("MTrans", "SY", 480)).expandedTo(sizeHint()));
   const QPoint at(GetInt("MTrans", "PX", 0), GetInt("MTrans", "PY", 0));
   if (QScreen* screen = QGuiApplication::screenAt(at)) {
     if (screen->virtualGeometry().contains(at)) move(at);
@@ -465,6 +467,7 @@ void CMakeTransDlg::ClickImage(QPoint at) {
     case Picker: SetPenColour(model_.ColourAt(at)); return;
   }
   Refresh();
+  Hover(at);  // the pixel under the cursor may have changed
 }
 
 void CMakeTransDlg::DragImage(QPoint at) {
@@ -518,6 +521,10 @@ void CMakeTransDlg::Wheel(int notches, Qt::KeyboardModifiers modifiers, Qt::Mous
 }
 
 void CMakeTransDlg::Refresh() {
+  // Fitted, the image never needs scrolling; bars would only shrink the view.
+  const Qt::ScrollBarPolicy bars = zoom_ == 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+  scroll_->setHorizontalScrollBarPolicy(bars);
+  scroll_->setVerticalScrollBarPolicy(bars);
   transText_->setText(RgbText(model_.TransColor()));
   undo_->setEnabled(model_.UndoCount() > 0);
   redo_->setEnabled(model_.RedoCount() > 0);

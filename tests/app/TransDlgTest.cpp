@@ -182,11 +182,11 @@ TEST_F(TransDlgTest, ZoomedViewScrollsByTheWheelAndShowsItsPartInTheOverview) {
 TEST_F(TransDlgTest, ClosingKeepsTheWindowsPlaceAndSize) {
   {
     CMakeTransDlg dlg(Picture4x2(), 1, gdi::Rgb(255, 255, 255));
-    dlg.resize(800, 600);
+    dlg.resize(900, 800);
     dlg.reject();
   }
-  EXPECT_EQ(GetInt("MTrans", "SX", 0), 800);
-  EXPECT_EQ(GetInt("MTrans", "SY", 0), 600);
+  EXPECT_EQ(GetInt("MTrans", "SX", 0), 900);
+  EXPECT_EQ(GetInt("MTrans", "SY", 0), 800);
   EXPECT_EQ(GetInt("MTrans", "Zoomed", -1), 0);
   WriteInt("MTrans", "SX", 300);  // never smaller than the first size
   CMakeTransDlg again(Picture4x2(), 1, gdi::Rgb(255, 255, 255));
