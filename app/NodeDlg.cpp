@@ -74,6 +74,12 @@ std::shared_ptr<const Picture> Resample(const Picture& picture, QSize size, bool
   return jpeg ? Picture::Load(*jpeg, dpi) : nullptr;
 }
 
+// The transparent colour as the dialog names it.
+QString TransColourText(const ObjectRecord& r) {
+  if (!r.TransOn) return U("設定なし");
+  return U("RGB(%1, %2, %3)").arg(r.refTrans & 0xFF).arg(r.refTrans >> 8 & 0xFF).arg(r.refTrans >> 16 & 0xFF);
+}
+
 }  // namespace
 
 NodeDlgHooks NodeDlgHooks::Standard() {
@@ -211,8 +217,7 @@ CNodeDlg::CNodeDlg(EditPath& edits, int index, NodeDlgHooks hooks, QWidget* pare
     buttons_[1016]->setEnabled(true);
   background_ = GetColor("NodeDlg", "refBk", 0);
   const bool on = r.TransOn != 0;
-  transText_->setText(on ? U("RGB(%1, %2, %3)").arg(r.refTrans & 0xFF).arg(r.refTrans >> 8 & 0xFF).arg(r.refTrans >> 16 & 0xFF)
-                         : U("設定なし"));
+  transText_->setText(TransColourText(r));
   buttons_[1015]->setEnabled(on);
   editorNote_->setText(on ? U("※ イメージを編集して\n  透過部分を作成します。")
                           : U("※ イメージに透過色が指定されてい\n 　ないとエディタは使用できません。"));
@@ -324,14 +329,7 @@ void CNodeDlg::SameAspectRatio() {
 }
 
 bool CNodeDlg::ReplacePicture(std::shared_ptr<const Picture> picture) {
-  return edits_.Apply(EditKind::NoSnapshot, [&](Document& d) {
-    if (!picture) return false;
-    ObjectRecord& r = d.Object(index_);
-    const PictureHandle old = r.Picture;
-    r.Picture = d.Pictures().Add(std::move(picture));
-    d.Pictures().Release(old);
-    return true;
-  });
+  return edits_.Apply(EditKind::NoSnapshot, [&](Document& d) { return SwapPicture(d, index_, std::move(picture)); });
 }
 
 void CNodeDlg::FitPicture() {
@@ -383,8 +381,7 @@ void CNodeDlg::Reduce() {
   if (!reduced) return;
   RefreshPicture();
   const ObjectRecord& r = edits_.Doc().Object(index_);
-  if (r.TransOn)
-    transText_->setText(U("RGB(%1, %2, %3)").arg(r.refTrans & 0xFF).arg(r.refTrans >> 8 & 0xFF).arg(r.refTrans >> 16 & 0xFF));
+  transText_->setText(TransColourText(r));
   update();
   ShowMessage(msg::ReducedTo256, this, QString(), MsgStyle::Info);
 }
@@ -394,10 +391,8 @@ void CNodeDlg::Restore(bool afterReduction) {
   std::shared_ptr<const Picture> copy = std::move(restoreCopy_);
   restoreCopy_.reset();
   edits_.Apply(EditKind::NoSnapshot, [&](Document& d) {
+    if (!SwapPicture(d, index_, copy)) return false;
     ObjectRecord& r = d.Object(index_);
-    const PictureHandle old = r.Picture;
-    r.Picture = d.Pictures().Add(copy);
-    d.Pictures().Release(old);
     if (afterReduction) r.ImageKind = static_cast<decltype(r.ImageKind)>(keptKind_);
     return true;
   });
@@ -421,16 +416,12 @@ void CNodeDlg::EditTransparency() {
   const std::optional<EditedPicture> edited = hooks_.editTransparency(picture, r.ImageKind, r.refTrans, this);
   if (!edited || !edited->picture) return;
   edits_.Apply(EditKind::NoSnapshot, [&](Document& d) {
-    ObjectRecord& o = d.Object(index_);
-    const PictureHandle old = o.Picture;
-    o.Picture = d.Pictures().Add(edited->picture);
-    d.Pictures().Release(old);
-    o.refTrans = edited->trans;
+    if (!SwapPicture(d, index_, edited->picture)) return false;
+    d.Object(index_).refTrans = edited->trans;
     return true;
   });
   RefreshPicture();
-  const ObjectRecord& o = edits_.Doc().Object(index_);
-  transText_->setText(U("RGB(%1, %2, %3)").arg(o.refTrans & 0xFF).arg(o.refTrans >> 8 & 0xFF).arg(o.refTrans >> 16 & 0xFF));
+  transText_->setText(TransColourText(edits_.Doc().Object(index_)));
   update();
 }
 

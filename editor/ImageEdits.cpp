@@ -25,12 +25,18 @@ int ImageAt(const Document& doc, int slide, QPoint viewPoint, float zoom) {
   return -1;
 }
 
-bool SetImagePicture(Document& doc, int index, std::shared_ptr<const Picture> picture, COLORREF trans) {
+bool SwapPicture(Document& doc, int index, std::shared_ptr<const Picture> picture) {
   if (!picture || index < 0 || index >= doc.ObjCount()) return false;
   ObjectRecord& r = doc.Object(index);
   const PictureHandle old = r.Picture;
   r.Picture = doc.Pictures().Add(std::move(picture));
   doc.Pictures().Release(old);
+  return true;
+}
+
+bool SetImagePicture(Document& doc, int index, std::shared_ptr<const Picture> picture, COLORREF trans) {
+  if (!SwapPicture(doc, index, std::move(picture))) return false;
+  ObjectRecord& r = doc.Object(index);
   r.refTrans = trans;
   r.ImageKind = trans != kNoColor ? 1 : 0;
   return true;

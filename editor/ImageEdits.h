@@ -22,8 +22,12 @@ bool IsImageWithPicture(const Document& doc, int index);
 // pixels at `zoom`), or -1.
 int ImageAt(const Document& doc, int slide, QPoint viewPoint, float zoom);
 
-// The object shows `picture` instead of its own; the new picture is in the
-// table before the old one is released. ImageKind follows the transparent
+// Object `index` holds `picture` instead of its own: the new picture is in
+// the table before the old one is released. False, with nothing changed,
+// without a picture.
+bool SwapPicture(Document& doc, int index, std::shared_ptr<const Picture> picture);
+
+// SwapPicture for a new picture file's picture. ImageKind follows the transparent
 // colour (1 with one, 0 without); TransOn and the frame stay. False, with
 // nothing changed, without a picture.
 bool SetImagePicture(Document& doc, int index, std::shared_ptr<const Picture> picture, COLORREF trans);
