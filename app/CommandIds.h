@@ -8,14 +8,14 @@ inline constexpr int ID_FILE_SAVE = 0xE103;
 inline constexpr int ID_FILE_SAVE_AS = 0xE104;
 inline constexpr int ID_FILE_MRU_FILE1 = 0xE110;  // ..ID_FILE_MRU_FILE1 + 9
 inline constexpr int ID_APP_EXIT = 0xE141;
-// Moving between slides until the slide list exists.
-inline constexpr int ID_NEXT_SLIDE = 0x8101;
-inline constexpr int ID_PREV_SLIDE = 0x8102;
-// Text-in-text of the selected objects (書式 menu until the ribbon exists).
+// Moving between slides.
+inline constexpr int ID_NEXT_SLIDE = 536;
+inline constexpr int ID_PREV_SLIDE = 537;
+// Text-in-text of the selected objects.
 inline constexpr int ID_SET_CHARA = 515;
-// The gradient of the selected objects or the background (書式 menu until the ribbon exists).
+// The gradient of the selected objects or the background.
 inline constexpr int ID_SEL_GRADE = 504;
-// The shell's small dialogs (ツール and ヘルプ menus until the ribbon exists).
+// The shell's small dialogs.
 inline constexpr int ID_KAN_SET = 353;
 inline constexpr int ID_HELP_DSP = 366;
 inline constexpr int ID_RECENT_KANRI = 623;

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "app/CharDlg.h"
 #include "app/MiradoDoc.h"
@@ -12,38 +10,11 @@
 #include "base/MessageSink.h"
 #include "core/Document.h"
 #include "core/picture/Picture.h"
-#include "export/PictureLoader.h"
 #include "editor/CommandRegistry.h"
 #include "editor/MiradoView.h"
 #include "editor/factory/ObjDefaults.h"
 #include "editor/factory/Requests.h"
-
-namespace {
-
-struct GalleryGroup {
-  const char8_t* title;
-  int first;
-  int last;
-};
-
-constexpr GalleryGroup kGroups[] = {
-    {u8"線", 0, 5},
-    {u8"平面図形", 6, 18},
-    {u8"立体図形", 19, 22},
-    {u8"吹き出し", 23, 26},
-    {u8"その他", 27, 30},
-};
-
-void AddSetAsDefault(QMenu* menu, const InsertTarget& target) {
-  menu->addSeparator();
-  const CommandRegistry& commands = target.commands;
-  QAction* action = menu->addAction(commands.Find(ID_SET_DEFAULT)->label);
-  QObject::connect(menu, &QMenu::aboutToShow, action,
-                   [action, &commands] { action->setEnabled(commands.IsEnabled(ID_SET_DEFAULT)); });
-  QObject::connect(action, &QAction::triggered, menu, [&commands] { commands.Run(ID_SET_DEFAULT); });
-}
-
-}  // namespace
+#include "export/PictureLoader.h"
 
 FactoryDialogs StandardFactoryDialogs(QWidget* owner) {
   return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); },
@@ -65,20 +36,6 @@ void RegisterSetAsDefault(const InsertTarget& target) {
                          ShowMessage(msg::DefaultSet, owner, QString(), MsgStyle::Info);
                        },
                        [primary] { return primary() >= 0; }});
-}
-
-QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target) {
-  RegisterSetAsDefault(target);
-  QMenu* menu = bar->addMenu(QString::fromUtf8("挿入(&I)"));
-  for (const GalleryGroup& group : kGroups) {
-    QMenu* sub = menu->addMenu(QString::fromUtf8(group.title));
-    for (int request = group.first; request <= group.last; ++request) {
-      QAction* action = sub->addAction(QString::fromUtf8(FindRequest(request)->galleryName));
-      QObject::connect(action, &QAction::triggered, menu, [target, request] { InsertGalleryItem(target, request); });
-    }
-  }
-  AddSetAsDefault(menu, target);
-  return menu;
 }
 
 std::optional<ObjectContent> LoadImageContent(const QString& path, const QString& type, int dpi,

@@ -1,6 +1,5 @@
-// The 挿入 (insert) menu: the object gallery's items by their gallery names,
-// in the gallery's groups, until the ribbon exists, and 初期値にする. A new
-// object appears selected at the centre of the visible part of the slide.
+// Inserting the object gallery's items, and 初期値にする. A new object
+// appears selected at the centre of the visible part of the slide.
 #pragma once
 
 #include <QString>
@@ -12,8 +11,6 @@
 class CMiradoDoc;
 class CMiradoView;
 class CommandRegistry;
-class QMenu;
-class QMenuBar;
 class QWidget;
 
 struct InsertTarget {
@@ -32,8 +29,6 @@ FactoryDialogs StandardFactoryDialogs(QWidget* owner);
 // Registers ID_SET_DEFAULT: asks 30004, writes the primary object's
 // attributes as the defaults of new objects and confirms with 30006.
 void RegisterSetAsDefault(const InsertTarget& target);
-
-QMenu* AddInsertMenu(QMenuBar* bar, const InsertTarget& target);
 
 // What choosing gallery item `request` does; true when an object was added.
 // The picture item asks for an image file first and loads it by the file's

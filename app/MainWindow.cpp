@@ -8,13 +8,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenuBar>
+#include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/GradeDlg.h"
 #include "app/InCharDlg.h"
 #include "app/InsertMenu.h"
+#include "app/MainRibbon.h"
 #include "app/MiradoDoc.h"
 #include "app/MySplitterWnd.h"
 #include "app/PageDlg.h"
@@ -114,7 +117,12 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   view_ = new CMiradoView(doc_.Edits(), commands_, this);
   pages_ = new CPageView(doc_.Edits(), commands_, SlideListHooks(this), this);
   splitter_ = new CMySplitterWnd(view_, pages_, this);
-  setCentralWidget(splitter_);
+  auto* central = new QWidget(this);
+  auto* rows = new QVBoxLayout(central);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  rows->addWidget(splitter_, 1);
+  setCentralWidget(central);
   images_ = std::make_unique<ImageCommands>(doc_, *view_, commands_, dialogs_.images, this);
   ViewHooks hooks = EditingViewHooks(pages_, doc_.Edits(), this);
   images_->Hook(hooks);
@@ -141,11 +149,15 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   };
   editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
   RegisterCommands();
-  BuildMenus();
+  BuildRibbon(rows);
   InstallShortcuts(*this, commands_);
   InstallViewShortcuts(*view_, commands_);
   UpdateTitle();
-  resize(1100, 800);
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  // Wide enough for the whole ribbon where the screen allows.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const int ribbon = ribbon_->Widget().FullWidth();
+  resize(std::min(ribbon, screen.width()), std::min(860, screen.height()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -176,6 +188,7 @@ void MainWindow::RegisterCommands() {
   RegisterExportCommands(commands_, doc_, dialogs_.exports, this);
   RegisterPageSizeCommand(commands_, doc_.Edits(), this);
   RegisterPrintCommand(commands_, doc_, dialogs_.print, this);
+  RegisterSetAsDefault({doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this), {}, this});
   RegisterShellDialogs(commands_,
                        {[this] { return readGuide_ ? readGuide_() : StoredAnimeGuide(); },
                         [this](const AnimeGuide& guide) {
@@ -196,47 +209,22 @@ void MainWindow::RegisterCommands() {
   }
 }
 
-void MainWindow::BuildMenus() {
-  fileMenu_ = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
-  connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFiles);
-  FillRecentFiles();
-  QMenu* edit = AddMenu(QString::fromUtf8("編集(&E)"),
-                        {ID_UNDO, ID_REDO, 0, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_SELECT_ALL, 0,
-                         ID_TO_FRONT, ID_TO_BACK, ID_SWAP_ORDER, 0, ID_TEXT_DLG, 0, ID_REVERSE_H, ID_REVERSE_V,
-                         ID_ROT_90, ID_ROT_180, ID_ROT_270, ID_ROUND_0, 0});
-  AddMenuItems(edit->addMenu(QString::fromUtf8("整列(&K)")),
-               {ID_TO_LEFT, ID_TO_RIGHT, ID_TO_TOP, ID_TO_BOTTOM, 0, ID_TO_V_CEN, ID_TO_H_CEN, 0, ID_TO_H_KIN,
-                ID_TO_V_KIN, 0, ID_SAME_W, ID_SAME_H, ID_SAME_WH});
-  edit->addSeparator();
-  AddMenuItems(edit, {ID_GUIDE});
-  AddInsertMenu(menuBar(), {doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this),
-                            {}, this});
-  AddMenu(QString::fromUtf8("書式(&O)"), {ID_SEL_GRADE, ID_SET_CHARA});
-  AddMenu(QString::fromUtf8("スライド(&L)"), {ID_PREV_SLIDE, ID_NEXT_SLIDE, ID_ADD_MAE, ID_ADD_ATO, ID_ADD_TAIL,
-                                            ID_PAGE_COPY, ID_PAGE_PASTE_CUR, ID_PAGE_DELETE, ID_PAGE_SET});
-  AddMenu(QString::fromUtf8("スライドショー(&S)"),
-          {ID_HONBAN_MODE, ID_DURING_MODE, ID_GET_TIME_MODE, ID_TIME_CHANGE_MODE, ID_AUTO_SETTEI, ID_SHOW_SETTEI});
-  AddMenu(QString::fromUtf8("ツール(&T)"), {ID_KAN_SET, ID_RECENT_KANRI});
-  AddMenu(QString::fromUtf8("ヘルプ(&H)"), {ID_HELP_DSP, ID_APP_ABOUT});
-}
-
-// A menu of commands whose enabled states are refreshed each time it opens.
-QMenu* MainWindow::AddMenu(const QString& title, std::initializer_list<int> ids) {
-  QMenu* menu = menuBar()->addMenu(title);
-  AddMenuItems(menu, ids);
-  return menu;
-}
-
-// Id 0 is a separator.
-void MainWindow::AddMenuItems(QMenu* menu, std::initializer_list<int> ids) {
-  for (int id : ids) {
-    if (id == 0) {
-      menu->addSeparator();
-      continue;
-    }
-    QAction* action = AddCommandAction(menu, id, QString());
-    connect(menu, &QMenu::aboutToShow, action, [this, action, id] { action->setEnabled(commands_.IsEnabled(id)); });
-  }
+// Built last: the ribbon shows the commands registered by then.
+void MainWindow::BuildRibbon(QVBoxLayout* rows) {
+  RibbonHooks hooks;
+  const InsertTarget target{doc_, *view_, commands_, dialogs_.openPicture, StandardFactoryDialogs(this), {}, this};
+  hooks.insertObject = [target](int request) { InsertGalleryItem(target, request); };
+  hooks.addRecentFiles = [this](QMenu* menu) {
+    const QStringList files = LoadRecentFiles();
+    for (int k = 0; k < files.size(); ++k) AddCommandAction(menu, ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
+  };
+  hooks.moreColours = [this](COLORREF current) -> std::optional<COLORREF> {
+    const QColor colour = QColorDialog::getColor(gdi::ToQColor(current == kNoColor ? 0xFFFFFF : current), this);
+    if (!colour.isValid()) return std::nullopt;
+    return gdi::Rgb(colour.red(), colour.green(), colour.blue());
+  };
+  ribbon_ = new MainRibbon(*this, doc_.Edits(), *view_, commands_, std::move(hooks));
+  rows->insertWidget(0, &ribbon_->Widget());
 }
 
 // An action that runs command `id`, labelled with `text` or the command's own label.
@@ -247,21 +235,6 @@ QAction* MainWindow::AddCommandAction(QMenu* menu, int id, const QString& text) 
   action->setEnabled(commands_.IsEnabled(id));
   connect(action, &QAction::triggered, this, [this, id] { commands_.Run(id); });
   return action;
-}
-
-// The file menu is rebuilt each time it opens, so the recent files and the
-// enabled states are current.
-void MainWindow::FillRecentFiles() {
-  fileMenu_->clear();
-  const auto add = [this](int id, const QString& text) { AddCommandAction(fileMenu_, id, text); };
-  for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS}) add(id, QString());
-  fileMenu_->addSeparator();
-  for (int id : {ID_FILE_IMAGE, ID_PDF_SAVE, ID_FILE_SLIDE, ID_PAGE_SET, ID_FILE_PRINT}) add(id, QString());
-  const QStringList files = LoadRecentFiles();
-  if (!files.isEmpty()) fileMenu_->addSeparator();
-  for (int k = 0; k < files.size(); ++k) add(ID_FILE_MRU_FILE1 + k, RecentFileMenuText(k + 1, files[k]));
-  fileMenu_->addSeparator();
-  add(ID_APP_EXIT, QString());
 }
 
 void MainWindow::UpdateTitle() {

@@ -1,6 +1,7 @@
-// The main window of the authoring program: menus built from the command
-// registry, the document's name in the title, and the question before a
-// modified document is closed or replaced.
+// The main window of the authoring program: the ribbon and the few menus it
+// does not replace, both built from the command registry, the editing view
+// over the slide list, the document's name in the title, and the question
+// before a modified document is closed or replaced.
 #pragma once
 
 #include <QMainWindow>
@@ -18,11 +19,16 @@
 class CMiradoDoc;
 class CMiradoView;
 class CMySplitterWnd;
+class MainRibbon;
 class CPageView;
 class EditCommands;
 class UndoRedo;
 class QAction;
 class QMenu;
+class QVBoxLayout;
+
+inline constexpr int kMinimumWidth = 400;
+inline constexpr int kMinimumHeight = 300;
 
 // The file dialogs, replaceable in tests. Each returns an empty path on cancel.
 struct FileDialogs {
@@ -52,7 +58,7 @@ class MainWindow : public QMainWindow {
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }
-  // The editing commands; the ribbon's property controls call SetProperty.
+  MainRibbon* RibbonBar() const { return ribbon_; }
   EditCommands& Editing() const { return *editing_; }
   // Where the settings dialog reads and keeps the application object's
   // animation and guide values; without it they come from the store.
@@ -63,11 +69,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void RegisterCommands();
-  void BuildMenus();
-  QMenu* AddMenu(const QString& title, std::initializer_list<int> ids);
-  void AddMenuItems(QMenu* menu, std::initializer_list<int> ids);
+  void BuildRibbon(QVBoxLayout* rows);
   QAction* AddCommandAction(QMenu* menu, int id, const QString& text);
-  void FillRecentFiles();
   void OnFileNew();
   void OnFileOpen();
   bool OnFileSave();
@@ -76,10 +79,10 @@ class MainWindow : public QMainWindow {
   CMiradoDoc& doc_;
   FileDialogs dialogs_;
   CommandRegistry commands_;
-  QMenu* fileMenu_ = nullptr;
   CMiradoView* view_ = nullptr;
   CPageView* pages_ = nullptr;
   CMySplitterWnd* splitter_ = nullptr;
+  MainRibbon* ribbon_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
   std::unique_ptr<ImageCommands> images_;
   std::unique_ptr<EditCommands> editing_;

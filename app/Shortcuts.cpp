@@ -6,11 +6,13 @@
 #include <QWidget>
 
 #include "app/CommandIds.h"
+#include "app/MainRibbon.h"
 #include "app/PrintCommand.h"
 #include "app/ShowCommands.h"
 #include "editor/CommandRegistry.h"
 #include "editor/ContextMenus.h"
 #include "editor/EditCommands.h"
+#include "editor/PropertyCommands.h"
 #include "editor/UndoRedo.h"
 
 namespace {
@@ -25,6 +27,9 @@ constexpr CommandShortcut kShortcuts[] = {
     {ID_REDO, "Ctrl+Y"},
     {ID_REDO, "Ctrl+Shift+Z"},
     {ID_SELECT_ALL, "Ctrl+A"},
+    {ID_FONT_BOLD, "Ctrl+B"},
+    {ID_SHOW_MENU, "Ctrl+F1"},
+    {ID_VIEW_FULLSCREEN, "F11"},
     {ID_HONBAN_MODE, "F5"},
     {ID_DURING_MODE, "Shift+F5"},
     {ID_GUIDE, "F2"},

@@ -1,6 +1,5 @@
-// The main window's status bar as far as the editing view needs it: the
-// pointer position pane, and in the message area the operation guide and the
-// note that a font's glyphs are drawn with another one.
+// The status bar's message area as far as the editing view needs it: the
+// operation guide and the note that a font's glyphs are drawn with another one.
 #pragma once
 
 #include <QString>

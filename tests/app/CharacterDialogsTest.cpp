@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "MessageRecorder.h"
+#include "RibbonFixtures.h"
 #include "SettingsReset.h"
 #include "app/CharDlg.h"
 #include "app/InCharDlg.h"
@@ -27,6 +28,7 @@
 #include "core/Document.h"
 #include "core/EditPath.h"
 #include "editor/MiradoView.h"
+#include "editor/factory/Requests.h"
 #include "render/gdi/Color.h"
 #include "tests/core/DocFixtures.h"
 
@@ -173,30 +175,17 @@ void WithModal(const std::function<void(T&)>& fill, const std::function<void()>&
   EXPECT_TRUE(found);
 }
 
-QAction* MenuItem(QMenuBar* bar, const QString& menu, const QString& item) {
-  for (QAction* top : bar->actions()) {
-    if (!top->menu() || top->text() != menu) continue;
-    emit top->menu()->aboutToShow();
-    for (QAction* a : top->menu()->actions()) {
-      if (a->text() == item) return a;
-      if (a->menu())
-        for (QAction* b : a->menu()->actions())
-          if (b->text() == item) return b;
-    }
-  }
-  return nullptr;
-}
-
 TEST_F(CharacterDialogsTest, TheMainWindowInsertsDesignTextAndCharactersAndSetsTextInText) {
   Document doc;
   CMiradoDoc file(doc);
   MainWindow window(file);
   window.resize(1000, 700);
   window.show();
-  QMenuBar* bar = window.menuBar();
-  EXPECT_FALSE(MenuItem(bar, U("書式(&O)"), U("文字イン文字(&T)..."))->isEnabled());  // nothing selected
+  QToolButton* chara = ribbonfixtures::Button(window, "ID_SET_CHARA");
+  ASSERT_NE(chara, nullptr);
+  EXPECT_FALSE(chara->isEnabled());  // nothing selected
 
-  MenuItem(bar, U("挿入(&I)"), U("デザインテキスト"))->trigger();
+  ribbonfixtures::GalleryItem(window, request::DesignText)->click();
   ASSERT_EQ(doc.ObjCount(), 1);
   EXPECT_EQ(doc.Object(0).ObjClass, objclass::DText);
 
@@ -204,7 +193,7 @@ TEST_F(CharacterDialogsTest, TheMainWindowInsertsDesignTextAndCharactersAndSetsT
     dlg.Text()->insert(U("字"));
     dlg.Fonts()->setCurrentText("IPAPGothic");
     QTest::mouseClick(dlg.findChild<QPushButton*>(), Qt::LeftButton);
-  }, [&] { MenuItem(bar, U("挿入(&I)"), U("ポリゴン文字"))->trigger(); });
+  }, [&] { ribbonfixtures::GalleryItem(window, request::PolygonChar)->click(); });
   ASSERT_EQ(doc.ObjCount(), 2);
   EXPECT_EQ(doc.Object(1).ObjKind, objkind::Char);
   EXPECT_GT(doc.Object(1).PointNum, 20);
@@ -218,14 +207,12 @@ TEST_F(CharacterDialogsTest, TheMainWindowInsertsDesignTextAndCharactersAndSetsT
     for (int x = 0; x < shown.width(); ++x) filled += gdi::FromQRgb(shown.pixel(x, y)) == doc.Object(0).refMen;
   EXPECT_GT(filled, 500);
 
-  QAction* chara = MenuItem(bar, U("書式(&O)"), U("文字イン文字(&T)..."));
-  ASSERT_NE(chara, nullptr);
   EXPECT_TRUE(chara->isEnabled());
   WithModal<CInCharDlg>([](CInCharDlg& dlg) {
     QTest::keyClicks(dlg.Text(), "ab");
     QTest::mouseClick(dlg.ApplyButton(), Qt::LeftButton);
     dlg.reject();
-  }, [&] { chara->trigger(); });
+  }, [&] { chara->click(); });
   EXPECT_STREQ(doc.Object(1).CharaText, "ab");
 
   // A face whose glyphs cannot be had is drawn with the fallback, and the status bar says so.

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -14,6 +13,7 @@
 
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
+#include "RibbonFixtures.h"
 #include "SettingsReset.h"
 #include "app/KansetValues.h"
 #include "app/MainWindow.h"
@@ -127,14 +127,12 @@ TEST_F(EditingTest, SelectAllCopyNextSlidePasteDeleteUndoSave) {
   EXPECT_EQ(messages.Ids(), std::vector<int>{30022});
 }
 
-TEST_F(EditingTest, TheAlignmentSubmenuAlignsAndOneUndoTakesItBack) {
-  QMenu* edit = window->menuBar()->actions().at(1)->menu();
-  QMenu* align = nullptr;
-  for (QAction* a : edit->actions())
-    if (a->menu() && a->text() == QString::fromUtf8("整列(&K)")) align = a->menu();
+TEST_F(EditingTest, TheAlignmentButtonAlignsAndOneUndoTakesItBack) {
+  QMenu* align = ribbonfixtures::Button(*window, "ID_SEIRETU_BTN")->menu();
   ASSERT_NE(align, nullptr);
   emit align->aboutToShow();
   QAction* toLeft = align->actions().at(0);
+  EXPECT_EQ(toLeft->objectName(), "ID_TO_LEFT");
   EXPECT_EQ(toLeft->text(), QString::fromUtf8("左揃え(&L)"));
   EXPECT_FALSE(toLeft->isEnabled());  // nothing selected
 

@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "AppFixtures.h"
+#include "RibbonFixtures.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
 #include "app/MainWindow.h"
@@ -53,11 +54,10 @@ class ExportCommandsTest : public ::testing::Test {
     ASSERT_TRUE(window->OpenFile(dir.filePath("talk.tvl")));
   }
 
-  // Chooses the entry of the ファイル menu as a user would.
+  // Chooses the entry of the application menu (or of its submenus) as a user would.
   void Choose(const QString& label) {
-    QMenu* menu = window->menuBar()->actions().first()->menu();
-    emit menu->aboutToShow();
-    for (QAction* a : menu->actions())
+    QMenu* menu = ribbonfixtures::ApplicationMenu(*window);
+    for (QAction* a : menu->findChildren<QAction*>())
       if (a->text() == label) return a->trigger();
     FAIL() << "no menu entry " << label.toStdString();
   }

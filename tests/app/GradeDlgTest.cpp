@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "MessageRecorder.h"
+#include "RibbonFixtures.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
 #include "base/MessageIds.h"
@@ -189,17 +190,7 @@ void WithGradeDlg(const std::function<void(CGradeDlg&)>& fill, const std::functi
   EXPECT_TRUE(found);
 }
 
-QAction* FormatItem(QMenuBar* bar, const QString& item) {
-  for (QAction* top : bar->actions()) {
-    if (!top->menu() || top->text() != U("書式(&O)")) continue;
-    emit top->menu()->aboutToShow();
-    for (QAction* a : top->menu()->actions())
-      if (a->text() == item) return a;
-  }
-  return nullptr;
-}
-
-TEST_F(GradeDlgTest, TheFormatMenuSetsTheSelectedObjectsOrTheBackgroundUndoably) {
+TEST_F(GradeDlgTest, TheRibbonButtonSetsTheSelectedObjectsOrTheBackgroundUndoably) {
   Document doc;
   doc.AddObject(fixtures::Figure(objkind::Ellipse));
   doc.Object(0).GradePattern = -1;
@@ -207,7 +198,7 @@ TEST_F(GradeDlgTest, TheFormatMenuSetsTheSelectedObjectsOrTheBackgroundUndoably)
   CMiradoDoc file(doc);
   MainWindow window(file);
   window.show();
-  QAction* grade = FormatItem(window.menuBar(), U("グラデーション(&G)..."));
+  QToolButton* grade = ribbonfixtures::Button(window, "ID_SEL_GRADE");
   ASSERT_NE(grade, nullptr);
   EXPECT_TRUE(grade->isEnabled());
 
@@ -216,7 +207,7 @@ TEST_F(GradeDlgTest, TheFormatMenuSetsTheSelectedObjectsOrTheBackgroundUndoably)
     EXPECT_TRUE(dlg.RoundBox()->isEnabled());
     QTest::mouseClick(dlg.PatternButton(10), Qt::LeftButton);
     QTest::mouseClick(dlg.ApplyButton(), Qt::LeftButton);
-  }, [&] { grade->trigger(); });
+  }, [&] { grade->click(); });
   EXPECT_EQ(doc.Object(0).GradePattern, 10);
   EXPECT_EQ(doc.Object(0).refGrade[0], 0x0000FF);  // the rainbow it opened on
   EXPECT_EQ(doc.Object(0).refMen, 0xFFFFFF);
@@ -227,11 +218,11 @@ TEST_F(GradeDlgTest, TheFormatMenuSetsTheSelectedObjectsOrTheBackgroundUndoably)
     EXPECT_FALSE(dlg.RoundBox()->isEnabled());
     QTest::mouseClick(dlg.PatternButton(1), Qt::LeftButton);
     QTest::mouseClick(dlg.ApplyButton(), Qt::LeftButton);
-  }, [&] { grade->trigger(); });
+  }, [&] { grade->click(); });
   EXPECT_EQ(doc.Header().BackGradePattern, 1);
   EXPECT_EQ(doc.Object(0).GradePattern, 10);
 
-  WithGradeDlg([](CGradeDlg& dlg) { dlg.reject(); }, [&] { grade->trigger(); });  // 中止 changes nothing
+  WithGradeDlg([](CGradeDlg& dlg) { dlg.reject(); }, [&] { grade->click(); });  // 中止 changes nothing
   EXPECT_EQ(doc.Header().BackGradePattern, 1);
 
   ASSERT_TRUE(window.Commands().IsEnabled(ID_UNDO));

@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include "MessageRecorder.h"
+#include "RibbonFixtures.h"
 #include "SettingsReset.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
@@ -178,12 +179,9 @@ TEST_F(InsatuDlgTest, TheFileMenuAndCtrlPOpenIt) {
   window.show();
   QApplication::setActiveWindow(&window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  QMenu* fileMenu = window.menuBar()->actions().front()->menu();
-  emit fileMenu->aboutToShow();
-  QAction* print = nullptr;
-  for (QAction* a : fileMenu->actions())
-    if (a->text().startsWith(Utf8("印刷(&P)..."))) print = a;
+  QAction* print = ribbonfixtures::Action(window, "ID_FILE_PRINT");
   ASSERT_NE(print, nullptr);
+  EXPECT_TRUE(print->text().startsWith(Utf8("印刷(&P)...")));
   EXPECT_TRUE(print->text().endsWith("Ctrl+P"));
   EXPECT_TRUE(print->isEnabled());
 

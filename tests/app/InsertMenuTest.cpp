@@ -2,24 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
+#include "app/MainRibbon.h"
 #include "app/MiradoDoc.h"
+#include "app/Ribbon.h"
 #include "base/Settings.h"
 #include "core/Document.h"
 #include "editor/CommandRegistry.h"
+#include "editor/ContextMenus.h"
 #include "editor/MiradoView.h"
 
 namespace {
 
+// The object gallery of a ribbon whose items insert through InsertGalleryItem.
 class InsertMenuTest : public ::testing::Test {
  protected:
   static FactoryDialogs Dialogs() {
@@ -33,16 +37,18 @@ class InsertMenuTest : public ::testing::Test {
     support::ClearSettings();
     view.resize(640, 480);
     view.show();
-    menu = AddInsertMenu(&bar, target);
+    RegisterSetAsDefault(target);
+    commands.Add({ID_RIBBON_PBTN_1, "ID_RIBBON_PBTN_1", QString::fromUtf8("オブジェ クト"), [] {}, {}});
+    RibbonHooks hooks;
+    hooks.insertObject = [this](int request) { InsertGalleryItem(target, request); };
+    ribbon = std::make_unique<Ribbon>(commands, hooks);
+    gallery = ribbon->GalleryMenu(ID_RIBBON_PBTN_1);
   }
 
-  QAction* Item(const QString& text) {
-    for (QAction* group : menu->actions()) {
-      if (group->text() == text) return group;
-      if (!group->menu()) continue;
-      for (QAction* a : group->menu()->actions())
-        if (a->text() == text) return a;
-    }
+  // The gallery item whose tooltip is `name`.
+  QToolButton* Item(const QString& name) {
+    for (QToolButton* item : gallery->findChildren<QToolButton*>())
+      if (item->toolTip() == name) return item;
     return nullptr;
   }
 
@@ -65,29 +71,26 @@ class InsertMenuTest : public ::testing::Test {
   InsertTarget target{file, view, commands, [this](QWidget*) { return picturePath; },
                       Dialogs(),
                       [this] { ++changed; }, nullptr};
-  QMenuBar bar;
-  QMenu* menu = nullptr;
+  std::unique_ptr<Ribbon> ribbon;
+  QMenu* gallery = nullptr;
 };
 
 TEST_F(InsertMenuTest, OffersTheGalleryItemsThatWorkByTheirNames) {
-  EXPECT_EQ(menu->title(), QString::fromUtf8("挿入(&I)"));
+  ASSERT_NE(gallery, nullptr);
   QStringList groups;
-  int items = 0;
-  for (QAction* a : menu->actions()) {
-    if (!a->menu()) continue;
-    groups << a->text();
-    items += a->menu()->actions().size();
-  }
+  for (QLabel* title : gallery->findChildren<QLabel*>()) groups << title->text();
   EXPECT_EQ(groups, QString::fromUtf8("線,平面図形,立体図形,吹き出し,その他").split(','));
-  EXPECT_EQ(items, 31);
+  EXPECT_EQ(gallery->findChildren<QToolButton*>().size(), 31);
   QStringList others;
-  for (QAction* a : menu->actions()[4]->menu()->actions()) others << a->text();
+  for (int request = 27; request <= 30; ++request)
+    others << gallery->findChild<QToolButton*>(QStringLiteral("ObjectItem%1").arg(request))->toolTip();
   EXPECT_EQ(others, QString::fromUtf8("テキスト,イメージ,デザインテキスト,ポリゴン文字").split(','));
   EXPECT_NE(Item(QString::fromUtf8("吹き出し(単純雲形)")), nullptr);
+  EXPECT_FALSE(Item(QString::fromUtf8("正円"))->icon().isNull()) << "drawn by the renderer";
 }
 
 TEST_F(InsertMenuTest, AnItemAddsASelectedObjectAtTheCentreOfTheView) {
-  Item(QString::fromUtf8("正円"))->trigger();
+  Item(QString::fromUtf8("正円"))->click();
   ASSERT_EQ(doc.ObjCount(), 1);
   const ObjectRecord& r = doc.Object(0);
   EXPECT_EQ(r.ObjKind, objkind::Ellipse);
@@ -98,26 +101,26 @@ TEST_F(InsertMenuTest, AnItemAddsASelectedObjectAtTheCentreOfTheView) {
   EXPECT_TRUE(file.IsModified());
   EXPECT_EQ(changed, 1);
 
-  Item(QString::fromUtf8("多角形"))->trigger();
+  Item(QString::fromUtf8("多角形"))->click();
   EXPECT_EQ(doc.Object(1).PointNum, 7);
   EXPECT_EQ(doc.View(0).Selected, 0);
   EXPECT_EQ(view.Selection().primary, 1);
 }
 
 TEST_F(InsertMenuTest, ThePictureItemInsertsTheChosenFile) {
-  QAction* picture = Item(QString::fromUtf8("イメージ"));
-  picture->trigger();  // cancelled
+  QToolButton* picture = Item(QString::fromUtf8("イメージ"));
+  picture->click();  // cancelled
   EXPECT_EQ(doc.ObjCount(), 0);
   EXPECT_TRUE(messages.messages.empty());
 
   picturePath = WritePicture("no picture at all");
-  picture->trigger();
+  picture->click();
   EXPECT_EQ(doc.ObjCount(), 0);
   ASSERT_EQ(messages.Ids(), std::vector<int>{30028});
   EXPECT_EQ(messages.messages[0].prefix, picturePath + "\n");
 
   picturePath = WritePicture(support::EncodeImage(support::PatternImage(40, 30), "jpeg"));
-  picture->trigger();
+  picture->click();
   ASSERT_EQ(doc.ObjCount(), 1);
   const ObjectRecord& r = doc.Object(0);
   EXPECT_EQ(r.ObjClass, objclass::Image);
@@ -127,18 +130,15 @@ TEST_F(InsertMenuTest, ThePictureItemInsertsTheChosenFile) {
 }
 
 TEST_F(InsertMenuTest, SetAsDefaultActsOnTheNewObject) {
-  QAction* setDefault = Item(QString::fromUtf8("初期値にする(&I)"));
-  ASSERT_NE(setDefault, nullptr);
-  emit menu->aboutToShow();
-  EXPECT_FALSE(setDefault->isEnabled());
+  EXPECT_EQ(commands.Find(ID_SET_DEFAULT)->label, QString::fromUtf8("初期値にする(&I)"));
+  EXPECT_FALSE(commands.IsEnabled(ID_SET_DEFAULT));
 
   WriteInt("OBJ", "FontSize", 14);
-  Item(QString::fromUtf8("長方形"))->trigger();
+  Item(QString::fromUtf8("長方形"))->click();
   doc.Object(0).FontSize = 22;
-  emit menu->aboutToShow();
-  ASSERT_TRUE(setDefault->isEnabled());
+  ASSERT_TRUE(commands.IsEnabled(ID_SET_DEFAULT));
   messages.answers = {IDNO};
-  setDefault->trigger();
+  commands.Run(ID_SET_DEFAULT);
   EXPECT_EQ(messages.Ids(), std::vector<int>{30004});
   EXPECT_EQ(messages.messages[0].style, MsgStyle::YesNo);
   QSettings store(QSettings::IniFormat, QSettings::UserScope, "Orlinde", "Tessaly");
@@ -148,7 +148,7 @@ TEST_F(InsertMenuTest, SetAsDefaultActsOnTheNewObject) {
 
   messages.messages.clear();
   messages.answers = {IDYES};
-  setDefault->trigger();
+  commands.Run(ID_SET_DEFAULT);
   EXPECT_EQ(messages.Ids(), (std::vector<int>{30004, 30006}));
   EXPECT_EQ(messages.messages[1].style, MsgStyle::Info);
   EXPECT_EQ(GetInt("OBJ", "FontSize", 0), 22);

@@ -10,6 +10,7 @@
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
 #include "ModalScript.h"
+#include "RibbonFixtures.h"
 #include "SettingsReset.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
@@ -53,7 +54,7 @@ class RehearsalTest : public ::testing::Test {
   MessageRecorder messages;
 };
 
-TEST_F(RehearsalTest, TheMenuRehearsalKeepsTheTimesInTheDocument) {
+TEST_F(RehearsalTest, TheRibbonsRehearsalKeepsTheTimesInTheDocument) {
   Document doc;
   CMiradoDoc file(doc);
   ASSERT_TRUE(file.OpenDocument(path, nullptr));
@@ -62,12 +63,10 @@ TEST_F(RehearsalTest, TheMenuRehearsalKeepsTheTimesInTheDocument) {
   std::vector<int> seen;
   ModalScript script({Key(Qt::Key_N), Key(Qt::Key_N), ClickButton(ResultButton::Save, &seen),
                       ClickButton(ResultButton::End)});
-  QMenu* showMenu = nullptr;
-  for (QAction* a : window.menuBar()->actions())
-    if (a->text() == QString::fromUtf8("スライドショー(&S)")) showMenu = a->menu();
-  ASSERT_NE(showMenu, nullptr);
-  for (QAction* a : showMenu->actions())
-    if (a->text() == QString::fromUtf8("リハーサル(時間計測)(&G)")) a->trigger();
+  QAction* rehearse = ribbonfixtures::Action(window, "ID_GET_TIME_MODE");
+  ASSERT_NE(rehearse, nullptr);
+  EXPECT_EQ(rehearse->text(), QString::fromUtf8("リハーサル(時間計測)(&G)"));
+  rehearse->trigger();
   EXPECT_TRUE(script.Done());
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_GE(seen[0], 1);  // a slide left at once counts one second

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cstring>
 
+#include "RibbonFixtures.h"
 #include "SettingsReset.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
@@ -139,7 +140,7 @@ TEST(ShowSetTest, ItemsSwitchTheirSubControlsAndBellsTest) {
   EXPECT_EQ(h.Bell2Kind, 3);
 }
 
-TEST(ShowSetTest, TheShowMenuOpensItAndOkChangesTheDocument) {
+TEST(ShowSetTest, TheRibbonButtonOpensItAndOkChangesTheDocument) {
   support::ClearSettings();
   Document doc;
   doc.Header().SlideCount = 1;
@@ -147,12 +148,9 @@ TEST(ShowSetTest, TheShowMenuOpensItAndOkChangesTheDocument) {
   CMiradoDoc file(doc);
   FileDialogs none;
   MainWindow window(file, none);
-  QMenu* showMenu = nullptr;
-  for (QAction* a : window.menuBar()->actions())
-    if (a->text() == QString::fromUtf8("スライドショー(&S)")) showMenu = a->menu();
-  ASSERT_NE(showMenu, nullptr);
-  QAction* item = showMenu->actions().last();
-  EXPECT_EQ(item->text(), QString::fromUtf8("スライドショーの設定(&S)..."));
+  QToolButton* item = ribbonfixtures::Button(window, "ID_SHOW_SETTEI");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->toolTip(), QString::fromUtf8("【スライドショーの設定】\nスライドショーの各種を設定します"));
 
   const auto answer = [](bool ok) {
     QTimer::singleShot(0, [ok] {
@@ -163,11 +161,11 @@ TEST(ShowSetTest, TheShowMenuOpensItAndOkChangesTheDocument) {
     });
   };
   answer(false);
-  item->trigger();
+  item->click();
   EXPECT_EQ(doc.Header().RepeatOnce, 1);
   EXPECT_FALSE(file.IsModified());
   answer(true);
-  item->trigger();
+  item->click();
   EXPECT_EQ(doc.Header().RepeatOnce, 0);
   EXPECT_TRUE(file.IsModified());
 }

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSplitterHandle>
 #include <QSpinBox>
 #include <QTest>
 
@@ -71,6 +73,48 @@ TEST_F(SlideListTest, TheTopRowKeepsItsHeightAcrossARestart) {
   splitter->SetListHeight(120);
   window->close();
   EXPECT_EQ(GetInt("Last", "cyCur", 0), splitter->sizes().value(0));
+}
+
+// The bar dragged with the mouse: the list row ends up closed or 50 to 300
+// high at the bottom, the view row takes the rest; a double-click on the bar
+// closes an open list and opens a closed one 60 high.
+TEST_F(SlideListTest, TheBarKeepsTheListRowsRulesAsTheWindowShowsThem) {
+  Open();
+  CMySplitterWnd* splitter = window->Splitter();
+  QWidget* list = splitter->widget(1);
+  QSplitterHandle* bar = splitter->handle(1);
+  const int total = splitter->sizes().value(0) + splitter->sizes().value(1);
+  ASSERT_GT(total, 400);
+  const auto drag = [&](int listHeight) {
+    const QPoint from = bar->rect().center();
+    const QPoint to = from + QPoint(0, splitter->ListHeight() - listHeight);
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+      QMouseEvent e(type, at, bar->mapToGlobal(at), Qt::LeftButton, buttons, {});
+      QApplication::sendEvent(bar, &e);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+  };
+  const struct {
+    int dragged, kept;
+  } rows[] = {{180, 180}, {420, 300}, {30, 0}, {120, 120}, {50, 50}, {49, 0}};
+  for (const auto& r : rows) {
+    drag(r.dragged);
+    EXPECT_EQ(splitter->ListHeight(), r.kept) << r.dragged;
+    EXPECT_EQ(splitter->sizes().value(0), total - r.kept) << r.dragged;
+    if (r.kept > 0) {
+      EXPECT_EQ(list->geometry().height(), r.kept) << r.dragged;
+      EXPECT_EQ(list->geometry().bottom(), splitter->contentsRect().bottom()) << r.dragged;
+    }
+  }
+  QTest::mouseDClick(bar, Qt::LeftButton);
+  EXPECT_EQ(splitter->ListHeight(), kListOpened);
+  EXPECT_EQ(list->geometry().height(), kListOpened);
+  EXPECT_EQ(list->geometry().bottom(), splitter->contentsRect().bottom());
+  QTest::mouseDClick(bar, Qt::LeftButton);
+  EXPECT_EQ(splitter->ListHeight(), 0);
+  EXPECT_EQ(splitter->sizes().value(0), total);
 }
 
 TEST_F(SlideListTest, TheListAndTheViewShowTheSameSlide) {

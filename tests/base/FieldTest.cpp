@@ -18,6 +18,7 @@ TEST(Field, CutsAtEverySeparator) {
       {"", 1, ",", ""},           {"abc", 1, ",", "abc"},   {"abc", 2, ",", ""},
       {",x,", 1, ",", ""},        {",x,", 2, ",", "x"},     {",x,", 3, ",", ""},
       {"a<>b<>c", 2, "<>", "b"},  {"a<>b<>c", 3, "<>", "c"}, {"a<b<>c", 1, "<>", "a<b"},
+      {"a,b", 1, "", "a,b"},      {"a,b", 2, "", ""},
   };
   for (const FieldCase& c : cases) {
     SCOPED_TRACE(testing::Message() << '"' << c.text << "\" " << c.n << " '" << c.separator << "'");
