@@ -5,16 +5,22 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
+#include <set>
 
 #include "ImageBytes.h"
 #include "MessageRecorder.h"
 #include "SettingsReset.h"
+#include "app/MainRibbon.h"
 #include "app/MainWindow.h"
+#include "app/Ribbon.h"
 #include "app/MiradoDoc.h"
 #include "base/MessageIds.h"
 #include "core/Document.h"
@@ -31,6 +37,7 @@ class ImageCommandsTest : public ::testing::Test {
     support::ClearSettings();
     FileDialogs dialogs;
     dialogs.images.openPicture = [this](QWidget*, const QString&) { return openAnswer; };
+    dialogs.openPicture = [this](QWidget*) { return openAnswer; };
     dialogs.images.savePicture = [this](QWidget*, const QStringList& filters, int selected) {
       saveFilters = filters;
       saveSelected = selected;
@@ -249,6 +256,31 @@ TEST_F(ImageCommandsTest, AnInsertedJpegComesBackByteForByteThroughUndoAndSaving
   ASSERT_EQ(reread.ObjCount(), 1);
   EXPECT_EQ(reread.PictureOf(0)->Save(), jpeg);
   EXPECT_EQ(reread.Object(0).ImageKind, 0);
+}
+
+TEST_F(ImageCommandsTest, TheRibbonGalleryInsertsAPictureAndTheImageMenuOffersItsCommands) {
+  openAnswer = Write("keyed.png", KeyedPng());
+  QMenu* gallery = window->RibbonBar()->Widget().GalleryMenu(ID_RIBBON_PBTN_1);
+  ASSERT_NE(gallery, nullptr);
+  auto* picture = gallery->findChild<QToolButton*>(QStringLiteral("ObjectItem28"));
+  ASSERT_NE(picture, nullptr);
+  picture->click();
+  ASSERT_EQ(doc.ObjCount(), 1);
+  EXPECT_EQ(doc.Object(0).TransOn, 1);  // the PNG's transparency came with it
+  EXPECT_EQ(doc.Object(0).ImageKind, 1);
+
+  // A right click on the image opens its menu; every image command is there and enabled.
+  std::set<int> enabled;
+  QTimer::singleShot(0, [&enabled] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!popup) return;
+    for (QAction* a : popup->actions())
+      if (a->isEnabled()) enabled.insert(a->data().toInt());
+    popup->close();
+  });
+  QTest::mouseClick(Viewport(), Qt::RightButton, Qt::NoModifier, Middle(0));
+  for (int id : {ID_IMAGE_CHANGE, ID_IMAGE_SAVE, ID_TRANS_PICK, ID_TRANS_OFF, ID_IMAGE_PROPERTY})
+    EXPECT_TRUE(enabled.count(id)) << id;
 }
 
 }  // namespace
