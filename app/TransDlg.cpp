@@ -110,13 +110,15 @@ class TransImageView : public QWidget {
   explicit TransImageView(CMakeTransDlg& dlg) : dlg_(dlg) { setMouseTracking(true); }
 
   void Set(const QImage& image, COLORREF trans, COLORREF background, int zoom, QSize viewport) {
-    keyed_ = Keyed(image, trans);
     size_ = image.size();
     background_ = background;
     if (zoom == 0) {
       resize(viewport);
       shownRect_ = FittedIn(size_, viewport);
+      // Scaled first without smoothing, so a large picture is keyed at the size shown.
+      keyed_ = Keyed(shownRect_.size() == size_ ? image : image.scaled(shownRect_.size()), trans);
     } else {
+      keyed_ = Keyed(image, trans);
       const QSize shown = size_ * zoom;
       resize(shown.expandedTo(viewport));
       shownRect_ = QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
@@ -181,7 +183,7 @@ class TransOverview : public QWidget {
   void Set(const QImage& image, COLORREF trans, COLORREF background) {
     size_ = image.size();
     shown_ = FittedIn(size_, size());
-    picture_ = Keyed(image, trans).scaled(shown_.size());
+    picture_ = Keyed(image.scaled(shown_.size()), trans);
     background_ = background;
     update();
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 #include "MessageRecorder.h"
@@ -191,6 +192,27 @@ TEST_F(TransDlgTest, ClosingKeepsTheWindowsPlaceAndSize) {
   WriteInt("MTrans", "SX", 300);  // never smaller than the first size
   CMakeTransDlg again(Picture4x2(), 1, gdi::Rgb(255, 255, 255));
   EXPECT_GE(again.width(), 640);
+}
+
+TEST_F(TransDlgTest, TransparentPixelsShowTheBackgroundAtEverySize) {
+  WriteColor("MTrans", "refBk", gdi::Rgb(0, 255, 0));
+  for (QSize size : {QSize(40, 20), QSize(2400, 1200)}) {
+    SCOPED_TRACE(size.width());
+    // The left half has the transparent colour, the right half is red.
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 0, 0));
+    for (int y = 0; y < size.height(); ++y)
+      for (int x = 0; x < size.width() / 2; ++x) picture.setPixel(x, y, qRgb(255, 255, 255));
+    CMakeTransDlg dlg(picture, 1, gdi::Rgb(255, 255, 255));
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    QWidget* view = dlg.findChild<QScrollArea*>()->widget();
+    const QImage shown = view->grab().toImage();
+    const QPoint centre(shown.width() / 2, shown.height() / 2);
+    EXPECT_EQ(shown.pixel(centre - QPoint(5, 0)) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(shown.pixel(centre + QPoint(5, 0)) & 0xFFFFFF, 0xC80000u);
+    EXPECT_EQ(shown.pixel(1, 1) & 0xFFFFFF, 0x00FF00u);  // around the picture
+  }
 }
 
 TEST_F(TransDlgTest, NoPictureCannotBeEdited) {
