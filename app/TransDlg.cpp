@@ -140,7 +140,6 @@ class TransImageView : public QWidget {
     return QRect(QPoint(shownRect_.x() + int(image.x() * sx), shownRect_.y() + int(image.y() * sy)),
                  QSize(std::max(1, int(image.width() * sx)), std::max(1, int(image.height() * sy))));
   }
-  QRect Shown() const { return shownRect_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -178,7 +177,10 @@ class TransImageView : public QWidget {
 // dragging the frame moves the view.
 class TransOverview : public QWidget {
  public:
-  explicit TransOverview(CMakeTransDlg& dlg) : dlg_(dlg) { setFixedSize(kOverviewSide, kOverviewSide); }
+  explicit TransOverview(CMakeTransDlg& dlg) : dlg_(dlg) {
+    setFixedSize(kOverviewSide, kOverviewSide);
+    setCursor(Qt::PointingHandCursor);
+  }
 
   void Set(const QImage& image, COLORREF trans, COLORREF background) {
     size_ = image.size();
@@ -209,7 +211,6 @@ class TransOverview : public QWidget {
     dlg_.ScrollTo(from_ + QPoint(int(moved.x() * scale), int(moved.y() * scale)));
   }
   void mouseReleaseEvent(QMouseEvent*) override { grab_.reset(); }
-  void enterEvent(QEnterEvent*) override { setCursor(Qt::PointingHandCursor); }
 
  private:
   QRect Frame() const {
