@@ -191,6 +191,18 @@ TEST(PictureLoader, HostileFilesAreRefusedWithoutACrash) {
     ASSERT_FALSE(p);
     EXPECT_EQ(p.error().id, c.id);
   }
+
+  // A frame placed far outside the logical screen: refused, or the screen's
+  // own size with nothing read from outside it.
+  QByteArray offsetGif = gif;
+  qsizetype at = 13 + ((gif[10] & 0x80) ? 3 * (2 << (gif[10] & 7)) : 0);
+  if (offsetGif[at] == '\x21') at += 8;  // a graphic control block before the frame
+  ASSERT_EQ(offsetGif[at], '\x2C');
+  for (int field : {1, 3}) qToLittleEndian<quint16>(60000, offsetGif.data() + at + field);
+  const Result<LoadedPicture> far = LoadPicture(offsetGif, "gif");
+  if (far) {
+    EXPECT_EQ(far->pixels, QSize(64, 64));
+  }
 }
 
 }  // namespace
