@@ -89,7 +89,7 @@ ImageCommands::ImageCommands(CMiradoDoc& doc, CMiradoView& view, CommandRegistry
                 [this] {
                   const int index = PrimaryImage();
                   const QString path = dialogs_.openPicture(owner_, QString::fromUtf8("変更するイメージを指定"));
-                  if (index >= 0 && !path.isEmpty()) Replace(index, path, QFileInfo(path).suffix());
+                  if (index >= 0 && !path.isEmpty()) Replace(index, path, PictureFileType(path));
                 },
                 onImage});
   commands.Add({ID_IMAGE_SAVE, "ID_IMAGE_SAVE", label(ID_IMAGE_SAVE), [this] { SavePicture(); }, onImage});

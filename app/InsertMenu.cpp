@@ -1,7 +1,6 @@
 #include "app/InsertMenu.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 #include "app/CharDlg.h"
 #include "app/MiradoDoc.h"
@@ -10,6 +9,7 @@
 #include "base/MessageSink.h"
 #include "core/Document.h"
 #include "core/picture/Picture.h"
+#include "core/picture/PictureFileType.h"
 #include "editor/CommandRegistry.h"
 #include "editor/MiradoView.h"
 #include "editor/factory/ObjDefaults.h"
@@ -61,7 +61,7 @@ bool InsertGalleryItem(const InsertTarget& target, int request) {
     const QString path = target.openPicture ? target.openPicture(target.owner) : QString();
     if (path.isEmpty()) return false;
     std::optional<ObjectContent> loaded =
-        LoadImageContent(path, QFileInfo(path).suffix(), target.doc.Data().Dpi().x, target.owner);
+        LoadImageContent(path, PictureFileType(path), target.doc.Data().Dpi().x, target.owner);
     if (!loaded) return false;
     content = std::move(*loaded);
   }

@@ -281,6 +281,13 @@ TEST_F(ImageCommandsTest, TheRibbonGalleryInsertsAPictureAndTheImageMenuOffersIt
   QTest::mouseClick(Viewport(), Qt::RightButton, Qt::NoModifier, Middle(0));
   for (int id : {ID_IMAGE_CHANGE, ID_IMAGE_SAVE, ID_TRANS_PICK, ID_TRANS_OFF, ID_IMAGE_PROPERTY})
     EXPECT_TRUE(enabled.count(id)) << id;
+
+  // A .jpg chosen in the gallery keeps its bytes, as from the right-click menu.
+  const QByteArray jpeg = Jpeg(40, 30);
+  openAnswer = Write("photo.JPG", jpeg);
+  picture->click();
+  ASSERT_EQ(doc.ObjCount(), 2);
+  EXPECT_EQ(doc.PictureOf(1)->Save(), jpeg);
 }
 
 }  // namespace
