@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
@@ -18,6 +19,14 @@
 
 namespace {
 
+// The PDF engine does not report a write the disk refused; a whole file ends
+// with the end-of-file mark.
+bool EndsWithEofMark(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() < 16 || !file.seek(file.size() - 16)) return false;
+  return file.read(16).contains("%%EOF");
+}
+
 // The PDF file, written under a temporary name and renamed when whole.
 Result<void> PrintPdf(const Document& doc, QPrinter& printer, const PrintJob& job, const ExportProgress& progress) {
   const QString target = printer.outputFileName();
@@ -28,7 +37,10 @@ Result<void> PrintPdf(const Document& doc, QPrinter& printer, const PrintJob& jo
   printer.setOutputFileName(partial.fileName());
   Result<void> printed = PrintSheets(doc, printer, job, progress);
   printer.setOutputFileName(target);
+  // Into a file, the device that refuses a page is the file: the user is told which.
+  if (!printed && printed.error().id == msg::PrinterDcFailed) return Failure(msg::SaveFailed, target + '\n');
   if (!printed) return printed;
+  if (!EndsWithEofMark(partial.fileName())) return Failure(msg::SaveFailed, target + '\n');
   // The temporary file is private; the PDF gets what any new file of the user gets.
   const mode_t mask = umask(0);
   umask(mask);

@@ -1,8 +1,10 @@
-// Whole-process timings, each side of a ratio measured in the same run and
-// interleaved: `Tessaly --info` of the sample against `Tessaly --version`, and
-// start-up to the first painted main window with the sample against a bare Qt
-// main window (BareWindow). Run it through tests/isolated, which gives the
-// offscreen platform and empty settings.
+// Process timings, each side of a ratio measured in the same run and
+// interleaved: `Tessaly --info` of the sample against `Tessaly --version` to
+// their exit, and start-up to the first painted main window with the sample
+// against a bare Qt main window (BareWindow), up to the "painted" line each
+// prints once its window has gone to the screen (the exit is not counted).
+// Run it through tests/isolated (offscreen platform, empty settings) or under
+// xvfb-run with QT_QPA_PLATFORM=xcb.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -19,39 +21,61 @@ extern char** environ;
 
 namespace {
 
-// Runs `args` with stdout and stderr thrown away; seconds of wall time, or a
-// negative value when the program failed.
-double RunSeconds(const std::vector<std::string>& args) {
+enum class Until { Exit, Painted };
+
+// Runs `args` with stderr thrown away; seconds of wall time until it ends, or
+// until its first output when `until` is Painted (then it must exit cleanly
+// afterwards, untimed); a negative value when it failed.
+double RunSeconds(const std::vector<std::string>& args, Until until = Until::Exit) {
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
+  int out[2] = {-1, -1};
+  if (until == Until::Painted && pipe(out) != 0) return -1;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  if (until == Until::Painted) {
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  }
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;
   const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  bool painted = until == Until::Exit;
+  auto stop = start;
+  if (until == Until::Painted) {
+    close(out[1]);
+    char byte = 0;
+    ssize_t n = -1;
+    while (spawned == 0 && (n = read(out[0], &byte, 1)) < 0) {}  // interrupted
+    stop = std::chrono::steady_clock::now();
+    painted = n == 1;
+    close(out[0]);
+  }
   if (spawned != 0) return -1;
   int status = 0;
   waitpid(pid, &status, 0);
-  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? took.count() : -1;
+  if (until == Until::Exit) stop = std::chrono::steady_clock::now();
+  const std::chrono::duration<double> took = stop - start;
+  return painted && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? took.count() : -1;
 }
 
 // Times `subject` and `yardstick` alternately; the iteration time is the
 // subject's, the counters give both means and their ratio.
 void Compare(benchmark::State& state, const std::vector<std::string>& subject,
-             const std::vector<std::string>& yardstick) {
-  if (RunSeconds(subject) < 0 || RunSeconds(yardstick) < 0) {  // also warms the caches
+             const std::vector<std::string>& yardstick, Until until = Until::Exit) {
+  if (RunSeconds(subject, until) < 0 || RunSeconds(yardstick, until) < 0) {  // also warms the caches
     state.SkipWithError("a program failed");
     return;
   }
   double subjectSum = 0, yardstickSum = 0;
   for (auto _ : state) {
-    const double y = RunSeconds(yardstick);
-    const double s = RunSeconds(subject);
+    const double y = RunSeconds(yardstick, until);
+    const double s = RunSeconds(subject, until);
     if (s < 0 || y < 0) {
       state.SkipWithError("a program failed");
       return;
@@ -72,7 +96,7 @@ void BM_InfoAgainstVersion(benchmark::State& state) {
 BENCHMARK(BM_InfoAgainstVersion)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 void BM_StartupAgainstBareWindow(benchmark::State& state) {
-  Compare(state, {TESSALY_EXE, "--quit-after-paint", TESSALY_SAMPLE}, {BARE_WINDOW_EXE});
+  Compare(state, {TESSALY_EXE, "--quit-after-paint", TESSALY_SAMPLE}, {BARE_WINDOW_EXE}, Until::Painted);
 }
 BENCHMARK(BM_StartupAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 

@@ -17,6 +17,7 @@
 
 #include "base/Cp932.h"
 #include "base/MessageIds.h"
+#include "base/SaveFile.h"
 #include "core/Document.h"
 #include "core/ObjectNames.h"
 
@@ -268,7 +269,7 @@ bool WriteDataFile(const Document& doc, const QString& path) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return CommitWhole(file);
 }
 
 Result<void> ReadDataBody(Document& doc, QIODevice& in, int version, const PictureTable* shareFrom) {

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "base/MessageIds.h"
+#include "base/SaveFile.h"
 #include "core/DataFile.h"
 #include "core/SlideOps.h"
 
@@ -80,7 +81,7 @@ Result<void> CopySlideToFile(const Document& doc, int slide, const QString& path
     file.cancelWriting();
     return written;
   }
-  if (!file.commit()) return BadData();
+  if (!CommitWhole(file)) return BadData();
   return {};
 }
 

@@ -50,6 +50,8 @@ void RemoveSelected(Document& doc, int slide) {
 
 EditCommands::EditCommands(EditPath& edits, CMiradoView& view, CommandRegistry& commands, EditDialogs dialogs)
     : edits_(edits), view_(view), commands_(commands), dialogs_(std::move(dialogs)) {
+  if (QClipboard* clipboard = dialogs_.clipboard ? dialogs_.clipboard() : nullptr)
+    clipboardWatch_ = QObject::connect(clipboard, &QClipboard::dataChanged, [this] { canPaste_.reset(); });
   RegisterClipboard();
   RegisterOrder();
   RegisterObjectToggles();
@@ -92,11 +94,18 @@ bool EditCommands::PropertyAvailable(int id) const {
   return PropertyEnabled(edits_.Doc(), {Slide(), view_.Selection()}, id);
 }
 
+EditCommands::~EditCommands() { QObject::disconnect(clipboardWatch_); }
+
+bool EditCommands::CanPaste() const {
+  if (!dialogs_.clipboard) return false;
+  if (!canPaste_) canPaste_ = Classify(dialogs_.clipboard()->mimeData()) != ClipKind::None;
+  return *canPaste_;
+}
+
 void EditCommands::RegisterClipboard() {
   const auto anySelected = [this] { return SelectedOnSlide(edits_.Doc(), Slide()) > 0; };
   Add(ID_EDIT_COPY, "ID_EDIT_COPY", "", [this] { Copy(); }, anySelected);
-  Add(ID_EDIT_PASTE, "ID_EDIT_PASTE", "", [this] { Paste(); },
-      [this] { return dialogs_.clipboard && Classify(dialogs_.clipboard()->mimeData()) != ClipKind::None; });
+  Add(ID_EDIT_PASTE, "ID_EDIT_PASTE", "", [this] { Paste(); }, [this] { return CanPaste(); });
   Add(ID_EDIT_DELETE, "ID_EDIT_DELETE", "", [this] { Delete(); },
       [this] { return Primary() >= 0 && !view_.TextEditor(); });
   Add(ID_TEXT_DLG, "ID_TEXT_DLG", "", [this] { EditText(); }, [this] { return Primary() >= 0; });

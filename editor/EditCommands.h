@@ -5,6 +5,7 @@
 // changes nothing leaves no step. Questions and messages go to the owner.
 #pragma once
 
+#include <QMetaObject>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -47,6 +48,9 @@ struct EditDialogs {
 class EditCommands {
  public:
   EditCommands(EditPath& edits, CMiradoView& view, CommandRegistry& commands, EditDialogs dialogs);
+  ~EditCommands();
+  EditCommands(const EditCommands&) = delete;
+  EditCommands& operator=(const EditCommands&) = delete;
 
   // A property change over the selection (the ribbon's controls call this).
   bool SetProperty(const PropertyChange& change);
@@ -55,6 +59,7 @@ class EditCommands {
 
  private:
   void RegisterClipboard();
+  bool CanPaste() const;
   void RegisterOrder();
   void RegisterObjectToggles();
   void RegisterVertices();
@@ -83,4 +88,9 @@ class EditCommands {
   CommandRegistry& commands_;
   EditDialogs dialogs_;
   QPoint copyPoint_;
+  // Whether the clipboard holds something to paste, known until it changes:
+  // asking another program's clipboard is a round trip to it, and the ribbon
+  // asks on every selection change.
+  mutable std::optional<bool> canPaste_;
+  QMetaObject::Connection clipboardWatch_;
 };

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "base/MessageIds.h"
+#include "base/SaveFile.h"
 #include "render/gdi/Dc.h"
 
 namespace {
@@ -77,7 +78,7 @@ Result<void> GradePresets::WriteText(int slot, const GradeValue& value) const {
   const QString path = TextPath(slot);
   const QByteArray text = GradePresetText(value);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !CommitWhole(file))
     return Failure(msg::SettingsSaveFailed, path + '\n');
   return {};
 }

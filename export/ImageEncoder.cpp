@@ -6,6 +6,7 @@
 #include <array>
 
 #include "base/MessageIds.h"
+#include "base/SaveFile.h"
 #include "export/ColorQuantizer.h"
 #include "export/GifWriter.h"
 
@@ -72,7 +73,7 @@ Result<void> EncodeImageFile(const QImage& raster, ImageFormat format, const QSt
 
 Result<void> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !CommitWhole(file))
     return Failure(msg::SaveFailed, path + '\n');
   return {};
 }

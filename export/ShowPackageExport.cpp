@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/MessageIds.h"
+#include "base/SaveFile.h"
 #include "core/Document.h"
 #include "core/Records.h"
 #include "export/ImageEncoder.h"
@@ -97,7 +98,7 @@ Result<void> ExportShowPackage(const Document& doc, const PackageRequest& reques
     return writeFailed ? WriteFailed(request.output) : slides;
   if (!WriteAll(out, PackageTrailer(*playerLength))) return WriteFailed(request.output);
   if (progress && !progress(count + 1, steps)) return Failure();
-  if (!out.setPermissions(Executable(out.permissions())) || !out.commit()) return WriteFailed(request.output);
+  if (!out.setPermissions(Executable(out.permissions())) || !CommitWhole(out)) return WriteFailed(request.output);
   if (progress) progress(steps, steps);
   return {};
 }

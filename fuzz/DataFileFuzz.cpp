@@ -8,9 +8,9 @@
 #include <cstring>
 #include <memory>
 
+#include "DocumentChecks.h"
 #include "core/DataFile.h"
 #include "core/Document.h"
-#include "core/ObjectNames.h"
 
 namespace {
 
@@ -28,19 +28,6 @@ struct Harness {
 Harness& Get() {
   static Harness harness;
   return harness;
-}
-
-void CheckInvariants(const Document& doc) {
-  const DocHeader& h = doc.Header();
-  if (h.SlideCount < 1 || h.SlideCount > kMaxSlides || h.CurSlide >= h.SlideCount) __builtin_trap();
-  if (doc.ObjCount() < 0 || doc.ObjCount() > kMaxObjects) __builtin_trap();
-  if (!(h.Zoom >= 0.08f && h.Zoom <= 4.0f) || h.EndText[sizeof h.EndText - 1] != 0) __builtin_trap();
-  for (int i = 0; i < doc.ObjCount(); ++i) {
-    const ObjectRecord& r = doc.Object(i);
-    if (!IsKnownObjectType(r.ObjClass, r.ObjKind) || r.Slide >= h.SlideCount) __builtin_trap();
-    if (r.PointNum > kMaxPoints || r.Text[sizeof r.Text - 1] != 0) __builtin_trap();
-    if (r.ObjClass != objclass::Image && r.Picture != kNoPicture) __builtin_trap();
-  }
 }
 
 // The file as written, with the run-time picture handles blanked.

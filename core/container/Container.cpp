@@ -3,15 +3,19 @@
 #include "core/container/Container.h"
 
 #include <stdlib.h>
+#include <sys/statvfs.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "base/MessageIds.h"
+#include "base/SaveFile.h"
 #include "core/container/Cabinet.h"
 #include "core/container/WorkFolder.h"
 
@@ -26,6 +30,17 @@ QString FromPath(const std::filesystem::path& path) {
 }
 
 Failure CannotWrite() { return Failure{msg::NoWriteAccess, QString(), MsgStyle::Info}; }
+
+// A full disk is no matter of access rights: the user is told the system's
+// reason. Qt does not always say why a write failed, so the folder's free
+// room decides.
+Failure CannotWrite(const QString& target, qint64 size) {
+  struct statvfs room {};
+  const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+  if (statvfs(folder.constData(), &room) == 0 && static_cast<qint64>(room.f_bavail * room.f_frsize) < size)
+    return Failure{msg::SaveFailed, target + '\n' + QString::fromLocal8Bit(std::strerror(ENOSPC)) + '\n'};
+  return CannotWrite();
+}
 
 // Reads the new cabinet back before it is written: exactly one member with
 // the expected name and size, and every block inside the cabinet.
@@ -46,7 +61,7 @@ bool CopyToBackup(const QString& source, const QString& backup) {
     const QByteArray chunk = in.read(1 << 20);
     if (chunk.isEmpty() || out.write(chunk) != chunk.size()) return false;
   }
-  return out.commit();
+  return CommitWhole(out);
 }
 
 // Removes an unpacking folder with everything extracted into it.
@@ -87,7 +102,7 @@ Result<void> Pack(const QString& dataFilePath, const QString& cabinetPath, bool 
   const auto size = static_cast<qint64>(bytes.size());
   if (!out.open(QIODevice::WriteOnly) ||
       out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-    return CannotWrite();
+    return CannotWrite(target, size);
   }
   if (makeBackup && QFileInfo::exists(target)) {
     const std::optional<QString> backup = BackupPath(target);
@@ -96,7 +111,7 @@ Result<void> Pack(const QString& dataFilePath, const QString& cabinetPath, bool 
       return Failure{msg::BackupFailed};
     }
   }
-  if (!out.commit()) return CannotWrite();
+  if (!CommitWhole(out)) return CannotWrite(target, size);
   return {};
 }
 

@@ -60,6 +60,8 @@ bool PdfText(const std::string& cp932, std::string& out) {
 }
 
 // Writes beside `output` first and renames, so an older file survives a failure.
+// The file is closed here, not by qpdf, which does not notice a write that a
+// full disk refused.
 bool Write(Pdf& pdf, const char* output) {
   std::string scratch = std::string(output) + ".XXXXXX";
   const int fd = mkstemp(scratch.data());
@@ -68,17 +70,26 @@ bool Write(Pdf& pdf, const char* output) {
   const mode_t mask = umask(0);
   umask(mask);
   fchmod(fd, 0666 & ~mask);
-  close(fd);
+  FILE* file = fdopen(fd, "wb");
+  if (file == nullptr) {
+    close(fd);
+    std::remove(scratch.c_str());
+    return false;
+  }
+  bool written = true;
   try {
-    QPDFWriter writer(*pdf.qpdf, scratch.c_str());
+    QPDFWriter writer(*pdf.qpdf);
+    writer.setOutputFile(scratch.c_str(), file, false);
     // The same pages and information give the same file, byte for byte.
     writer.setDeterministicID(true);
     writer.write();
   } catch (...) {
-    std::remove(scratch.c_str());
-    return false;
+    written = false;
   }
-  if (std::rename(scratch.c_str(), output) != 0) {
+  // A refused write may leave no trace but the stream's error flag.
+  written = std::fflush(file) == 0 && std::ferror(file) == 0 && written;
+  written = std::fclose(file) == 0 && written;
+  if (!written || std::rename(scratch.c_str(), output) != 0) {
     std::remove(scratch.c_str());
     return false;
   }

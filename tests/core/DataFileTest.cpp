@@ -1,18 +1,17 @@
 #include "core/DataFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <cmath>
 #include <functional>
 #include <limits>
 
 #include "DocFixtures.h"
+#include "FileSizeLimit.h"
 #include "MessageRecorder.h"
 #include "base/Cp932.h"
 
@@ -357,26 +356,35 @@ TEST_F(DataFileTest, AFullDiskIsAFailedWrite) {
 }
 
 TEST_F(DataFileTest, ASaveThatRunsOutOfRoomKeepsThePreviousFile) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("Data.dat");
   Document small;
-  ASSERT_TRUE(WriteDataFile(small, path));
-
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = old;
-  tight.rlim_cur = 8192;  // the file limit of a nearly full disk
-  setrlimit(RLIMIT_FSIZE, &tight);
-  const bool saved = WriteDataFile(doc, path);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-
-  EXPECT_FALSE(saved);
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), FileBytes(small));
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Data.dat"});
+  Document otherSmall;
+  otherSmall.Header().SlideCount = 3;
+  // A large file is written straight through; a small one is cut short only
+  // when the last buffered bytes go out.
+  const struct {
+    const char* name;
+    const Document& next;
+    qint64 limit;
+  } cases[] = {
+      {"large", doc, 8192},
+      {"small", otherSmall, FileBytes(small).size() / 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Data.dat");
+    ASSERT_TRUE(WriteDataFile(small, path));
+    bool saved = true;
+    {
+      FileSizeLimit full(c.limit);
+      saved = WriteDataFile(c.next, path);
+    }
+    EXPECT_FALSE(saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), FileBytes(small));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Data.dat"});
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 
 #include "base/MessageSink.h"
 #include "core/EditPath.h"
@@ -176,6 +177,32 @@ TEST_F(EditCommandsTest, PropertiesGoThroughTheSelectionAsOneStep) {
   EXPECT_EQ(doc.Object(0).KageX, 7);
   EXPECT_EQ(doc.Object(2).KageX, 0);
   EXPECT_EQ(steps, 1);
+}
+
+// The ribbon asks whether pasting is possible on every selection change; the
+// clipboard is read again only when it changed, and never answers stale.
+TEST(EditCommandsClipboardTest, PastingFollowsTheClipboardAndAsksItOnlyAfterAChange) {
+  Document doc;
+  EditPath edits{doc};
+  CommandRegistry commands;
+  CMiradoView view{edits, commands};
+  int asked = 0;
+  EditDialogs dialogs;
+  dialogs.clipboard = [&asked] { return ++asked, QGuiApplication::clipboard(); };
+  QClipboard& clipboard = *QGuiApplication::clipboard();
+  clipboard.clear();
+  EditCommands editing{edits, view, commands, std::move(dialogs)};
+  asked = 0;
+
+  EXPECT_FALSE(commands.IsEnabled(ID_EDIT_PASTE));
+  EXPECT_FALSE(commands.IsEnabled(ID_EDIT_PASTE));
+  EXPECT_EQ(asked, 1);
+  clipboard.setText("outside");
+  EXPECT_TRUE(commands.IsEnabled(ID_EDIT_PASTE));
+  EXPECT_TRUE(commands.IsEnabled(ID_EDIT_PASTE));
+  EXPECT_EQ(asked, 2);
+  clipboard.clear();
+  EXPECT_FALSE(commands.IsEnabled(ID_EDIT_PASTE));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "FileSizeLimit.h"
 #include "base/MessageIds.h"
 
 namespace {
@@ -106,6 +107,25 @@ TEST(GradePresetsTest, WritingIntoAMissingFolderFailsAndRemoveTakesBothFiles) {
   presets.Remove(2);
   EXPECT_FALSE(QFile::exists(presets.TextPath(2)));
   EXPECT_FALSE(QFile::exists(presets.PicturePath(2)));
+}
+
+TEST(GradePresetsTest, AFullDiskKeepsTheEarlierPreset) {
+  QTemporaryDir dir;
+  const GradePresets presets(dir.path());
+  GradeValue earlier;
+  earlier.pattern = 3;
+  ASSERT_TRUE(presets.WriteText(4, earlier));
+  Result<void> written = Failure{};
+  {
+    FileSizeLimit full(8);
+    written = presets.WriteText(4, GradeValue{});
+  }
+  ASSERT_FALSE(written);
+  EXPECT_EQ(written.error().id, msg::SettingsSaveFailed);
+  const Result<GradeValue> read = presets.Read(4);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->pattern, 3);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Grade04.ini"});
 }
 
 TEST(GradePresetsTest, TheFolderIsTheUsersOwnDataFolderNotTheWorkFolder) {

@@ -1,12 +1,11 @@
 #include "editor/UndoRedo.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
 
+#include "FileSizeLimit.h"
 #include "MessageRecorder.h"
 #include "core/EditPath.h"
 #include "core/container/WorkFolder.h"
@@ -23,27 +22,6 @@ QStringList OwnFiles() {
   const Result<QString> folder = GetWorkFolder();
   return folder ? QDir(*folder).entryList({OwnWorkFilePrefix() + '*'}, QDir::Files) : QStringList();
 }
-
-// Lets files grow to `bytes` at most while it lives; a longer write fails
-// as on a full disk instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousSignal_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousSignal_)(int);
-};
 
 class UndoRedoTest : public ::testing::Test {
  protected:
