@@ -11,6 +11,9 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include <pthread.h>
+#include <sched.h>
+
 #include "base/MessageIds.h"
 #include "base/Settings.h"
 #include "core/SlideClip.h"
@@ -46,6 +49,13 @@ QString DropGuide(int gap) {
   const QString dragged = QString::fromUtf8(kGuideDragged);
   if (gap == 0) return dragged + QString::fromUtf8("最初のスライドにします");
   return QString::fromUtf8("%1 現在 %2枚目のスライドの後に移動します").arg(dragged).arg(gap);
+}
+
+// The calling thread runs only when no other work wants the processor, so
+// drawing thumbnails never holds up the window.
+void YieldToEveryone() {
+  const sched_param none{};
+  pthread_setschedparam(pthread_self(), SCHED_IDLE, &none);
 }
 
 }  // namespace
@@ -177,6 +187,7 @@ void CPageView::SyncThumbnails() {
     return;
   }
   drawing_ = std::async(std::launch::async, [this, copy = doc, size, scale = layout_.s] {
+    YieldToEveryone();
     ThumbnailCache::Drawn drawn = thumbs_.DrawAll(copy, size, scale);
     QMetaObject::invokeMethod(this, &CPageView::AdoptThumbnails, Qt::QueuedConnection);
     return drawn;
