@@ -1,6 +1,6 @@
 #include "app/InsertMenu.h"
 
-#include <QFile>
+#include <QApplication>
 
 #include "app/CharDlg.h"
 #include "app/MiradoDoc.h"
@@ -9,23 +9,12 @@
 #include "base/MessageSink.h"
 #include "core/Document.h"
 #include "core/picture/Picture.h"
+#include "core/picture/PictureFileType.h"
 #include "editor/CommandRegistry.h"
 #include "editor/MiradoView.h"
 #include "editor/factory/ObjDefaults.h"
 #include "editor/factory/Requests.h"
-
-namespace {
-
-// A JPEG, GIF or BMP file as it is, without a transparent colour.
-bool LoadPictureFile(const QString& path, const Document& doc, ObjectContent& content) {
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) content.picture = Picture::Load(file.readAll(), doc.Dpi().x);
-  if (!content.picture) return false;
-  content.pictureSize = content.picture->NaturalPixels(doc.Dpi().x, doc.Dpi().y);
-  return true;
-}
-
-}  // namespace
+#include "export/PictureLoader.h"
 
 FactoryDialogs StandardFactoryDialogs(QWidget* owner) {
   return {[owner](const VertexCountAsk& ask) { return CVertexCountDlg::Ask(owner, ask); },
@@ -49,16 +38,37 @@ void RegisterSetAsDefault(const InsertTarget& target) {
                        [primary] { return primary() >= 0; }});
 }
 
+std::optional<ObjectContent> LoadImageContent(const QString& path, const QString& type, int dpi,
+                                              QWidget* owner) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Result<LoadedPicture> loaded = LoadPictureFile(path, type, dpi);
+  QApplication::restoreOverrideCursor();
+  if (!loaded) {
+    if (loaded.error().id != msg::NoImage) ShowFailure(loaded.error(), owner);
+    ShowMessage(msg::NoImage, owner, path + "\n");
+    return std::nullopt;
+  }
+  ObjectContent content;
+  content.picture = loaded->picture;
+  content.transparent = loaded->trans;
+  content.pictureSize = loaded->pixels;
+  return content;
+}
+
 bool InsertGalleryItem(const InsertTarget& target, int request) {
   ObjectContent content;
   if (request == request::Picture) {
     const QString path = target.openPicture ? target.openPicture(target.owner) : QString();
     if (path.isEmpty()) return false;
-    if (!LoadPictureFile(path, target.doc.Data(), content)) {
-      ShowMessage(msg::NoImage, target.owner, path + "\n");
-      return false;
-    }
+    std::optional<ObjectContent> loaded =
+        LoadImageContent(path, PictureFileType(path), target.doc.Data().Dpi().x, target.owner);
+    if (!loaded) return false;
+    content = std::move(*loaded);
   }
+  return InsertObject(target, request, content);
+}
+
+bool InsertObject(const InsertTarget& target, int request, const ObjectContent& content) {
   CMakeObj factory(target.doc.Edits(), target.dialogs, &ObjDefaults::FromStore);
   factory.SetGlyphs(&target.view.Glyphs());
   const Result<int> index = factory.CreateObject(request, content, kViewCentre, target.view.VisibleArea());

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "editor/factory/MakeObj.h"
 
@@ -30,5 +31,15 @@ FactoryDialogs StandardFactoryDialogs(QWidget* owner);
 void RegisterSetAsDefault(const InsertTarget& target);
 
 // What choosing gallery item `request` does; true when an object was added.
-// The picture item asks for a JPEG, GIF or BMP file first.
+// The picture item asks for an image file first and loads it by the file's
+// extension as typed.
 bool InsertGalleryItem(const InsertTarget& target, int request);
+
+// The factory makes object `request` with `content` at the centre of the
+// visible slide and the view selects it; a refusal is shown.
+bool InsertObject(const InsertTarget& target, int request, const ObjectContent& content);
+
+// The picture file loaded for a new image; on failure the reason (a damaged
+// bitmap's), then the path with 30028, are shown and nullopt returned.
+std::optional<ObjectContent> LoadImageContent(const QString& path, const QString& type, int dpi,
+                                              QWidget* owner);

@@ -126,9 +126,8 @@ FileDialogs FileDialogs::Standard() {
     return QFileDialog::getSaveFileName(owner, QString::fromUtf8("名前を付けて保存"), suggested,
                                         kFilter);
   };
-  d.openPicture = [](QWidget* owner) {
-    return QFileDialog::getOpenFileName(owner, QString::fromUtf8("追加するイメージを指定"), QString(),
-                                        QString::fromUtf8("イメージファイル(jpg, jpeg, gif, bmp) (*.jpg *.jpeg *.gif *.bmp)"));
+  d.openPicture = [images = d.images](QWidget* owner) {
+    return images.openPicture(owner, QString::fromUtf8("追加するイメージを指定"));
   };
   return d;
 }
@@ -144,7 +143,10 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   rows->setSpacing(0);
   rows->addWidget(splitter_, 1);
   setCentralWidget(central);
-  view_->SetHooks(EditingViewHooks(pages_, doc_.Edits(), this));
+  images_ = std::make_unique<ImageCommands>(doc_, *view_, commands_, dialogs_.images, this);
+  ViewHooks hooks = EditingViewHooks(pages_, doc_.Edits(), this);
+  images_->Hook(hooks);
+  view_->SetHooks(std::move(hooks));
   InstallViewStatusBar(*this, *view_);
   connect(pages_, &CPageView::GuideChanged, this, [this](const QString& text) { statusBar()->showMessage(text); });
   connect(splitter_, &CMySplitterWnd::Note, this, [this](const QString& text) { statusBar()->showMessage(text, 500); });

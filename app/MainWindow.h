@@ -10,6 +10,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
+#include "app/ImageCommands.h"
 #include "app/KansetValues.h"
 #include "app/PrintCommand.h"
 #include "app/RecentDlg.h"
@@ -36,6 +37,7 @@ struct FileDialogs {
   std::function<QString(QWidget*)> openPicture;  // a picture to insert
   ExportDialogs exports = ExportDialogs::Standard();
   InsatuDialogs print = InsatuDialogs::Standard();
+  ImageDialogs images = ImageDialogs::Standard();
   ShowFolder showFolder = StandardShowFolder();  // the recent-file manager's double-click
   static FileDialogs Standard();
 };
@@ -82,6 +84,7 @@ class MainWindow : public QMainWindow {
   CMySplitterWnd* splitter_ = nullptr;
   MainRibbon* ribbon_ = nullptr;
   std::unique_ptr<UndoRedo> undo_;
+  std::unique_ptr<ImageCommands> images_;
   std::unique_ptr<EditCommands> editing_;
   std::function<AnimeGuide()> readGuide_;
   std::function<void(const AnimeGuide&)> keepGuide_;

@@ -1,6 +1,8 @@
 #include "editor/MiradoView.h"
 
 #include <QClipboard>
+#include <QDropEvent>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -62,6 +64,8 @@ CMiradoView::CMiradoView(EditPath& edits, CommandRegistry& commands, QWidget* pa
       glyphs_(std::make_unique<GlyphCache>()),
       mouse_(edits, sel_, consoleFlags_, *this) {
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setMouseTracking(true);
   connect(&hoverTimer_, &QTimer::timeout, this, &CMiradoView::HoverTick);
@@ -387,11 +391,39 @@ void CMiradoView::leaveEvent(QEvent*) {
 
 void CMiradoView::mousePressEvent(QMouseEvent* event) {
   StopHover();
-  if (event->button() != Qt::LeftButton || transPicking_) return;  // picking comes with the image commands
+  if (event->button() != Qt::LeftButton) return;
+  if (transPicking_) {
+    transPicking_ = false;
+    const QPoint client = event->position().toPoint();
+    const COLORREF screen = QRect(QPoint(0, 0), backBuffer_.size()).contains(client)
+                                ? gdi::FromQRgb(backBuffer_.pixel(client))
+                                : kNoColor;
+    if (hooks_.colourPicked) hooks_.colourPicked(screen, client + ScrollPos());
+    ApplyPointer(Classify(client), client);
+    return;
+  }
   mouse_.SetGeometry(ScrollPos(), viewport()->size());
   // Qt keeps the pointer with the view from the press to the release.
   if (mouse_.Press(Input(*event))) viewport()->setCursor(cursors_.Get(mouse_.DragCursor()));
   Redraw();
+}
+
+void CMiradoView::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMiradoView::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMiradoView::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  rightClick_ = event->position().toPoint() + ScrollPos();
+  if (hooks_.filesDropped) hooks_.filesDropped(paths, rightClick_);
 }
 
 void CMiradoView::mouseReleaseEvent(QMouseEvent* event) {

@@ -37,12 +37,16 @@ class QMenu;
 
 // What the main window lends the view: the slide list under a screen point
 // and the word that objects left a slide, the question before the slide
-// becomes free-sized, and the image-properties dialog.
+// becomes free-sized, the image-properties dialog, files dropped on the view
+// (at a point in view pixels) and the press that picks a transparent colour
+// (the colour on screen and the point in view pixels).
 struct ViewHooks {
   std::function<SlideDrop(QPoint global)> slideAt;
   std::function<void(int slide)> slideChanged;
   std::function<bool()> askFreeSlideSize;
   std::function<void(int index)> openImageProperties;
+  std::function<void(const QStringList& paths, QPoint view)> filesDropped;
+  std::function<void(COLORREF screen, QPoint view)> colourPicked;
 };
 
 class CMiradoView : public QAbstractScrollArea, private MouseHost {
@@ -74,6 +78,9 @@ class CMiradoView : public QAbstractScrollArea, private MouseHost {
   ConsoleState Console() const;
   // The last right-click point, view pixels.
   QPoint RightClickPoint() const { return rightClick_; }
+  // While on, the next left press picks a transparent colour and turns it off.
+  bool TransPicking() const { return transPicking_; }
+  void SetTransPicking(bool on) { transPicking_ = on; }
 
   // The operation guide in the status bar, and the hover highlight's turns and speed.
   void SetGuideOn(bool on) { guideOn_ = on; }
@@ -112,6 +119,9 @@ class CMiradoView : public QAbstractScrollArea, private MouseHost {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   bool focusNextPrevChild(bool next) override;

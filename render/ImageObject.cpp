@@ -24,6 +24,21 @@ QImage NaturalScratch(const Picture& picture, QSize natural, int w, int h, bool 
   return scratch;
 }
 
+// The picture stretched to w x h on its key colour. A picture already of its
+// natural size without alpha is read in place instead of being copied first.
+QImage Stretched(const Picture& picture, QSize natural, const DisplayKey& k) {
+  const QImage& own = picture.Image();
+  const bool inPlace = own.size() == natural && !own.hasAlphaChannel() && !k.flipH && !k.flipV;
+  const QImage scratch = inPlace ? own : NaturalScratch(picture, natural, k.size.width(), k.size.height(), k.flipH, k.flipV);
+  if (scratch.isNull()) return scratch;
+  QImage stretched(k.size, QImage::Format_RGB32);
+  if (stretched.isNull()) return stretched;
+  stretched.fill(gdi::ToQRgb(k.key));
+  gdi::Dc sdc(stretched);
+  gdi::TransparentBlt(sdc, stretched.rect(), scratch, QRect(QPoint(0, 0), natural), k.key);
+  return stretched;
+}
+
 }  // namespace
 
 bool DrawImageObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx, int index) {
@@ -37,17 +52,10 @@ bool DrawImageObject(gdi::Dc& dc, const Document& doc, const RenderContext& ctx,
   const int h = ctx.Scale(r.Points[3].y - r.Points[0].y);
   if (w <= 0 || h <= 0 || natural.isEmpty()) return false;
 
-  const QImage scratch = NaturalScratch(*picture, natural, w, h, r.FlipH != 0, r.FlipV != 0);
-  if (scratch.isNull()) return false;
   const COLORREF c = r.TransOn ? r.refTrans : kTransKey;
-
-  QImage stretched(w, h, QImage::Format_RGB32);
+  const DisplayKey key{natural, QSize(w, h), r.FlipH != 0, r.FlipV != 0, c};
+  const QImage stretched = picture->DisplayCopy(key, [&] { return Stretched(*picture, natural, key); });
   if (stretched.isNull()) return false;
-  stretched.fill(gdi::ToQRgb(c));
-  {
-    gdi::Dc sdc(stretched);
-    gdi::TransparentBlt(sdc, stretched.rect(), scratch, QRect(QPoint(0, 0), natural), c);
-  }
   QImage result = stretched;
   if (r.Angle != 0) {
     std::optional<QImage> rotated = gdi::RotateImage(stretched, r.Angle, c);

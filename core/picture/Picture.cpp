@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int kHimetricPerInch = 2540;
+// The editing view, the slide list and the show each keep their own size.
+constexpr std::size_t kDisplayCopies = 4;
 
 // The encoding named by the file's own signature; the extension plays no part.
 std::optional<PictureEncoding> Sniff(const QByteArray& bytes) {
@@ -83,4 +85,18 @@ QByteArray Picture::Save() const {
     if (!writer.write(image_)) bytes_.clear();
   });
   return bytes_;
+}
+
+QImage Picture::DisplayCopy(const DisplayKey& key, const std::function<QImage()>& make) const {
+  const std::lock_guard lock(copiesLock_);
+  for (auto it = copies_.begin(); it != copies_.end(); ++it) {
+    if (!(it->first == key)) continue;
+    copies_.splice(copies_.begin(), copies_, it);
+    return copies_.front().second;
+  }
+  QImage copy = make();
+  if (copy.isNull()) return copy;
+  copies_.emplace_front(key, copy);
+  if (copies_.size() > kDisplayCopies) copies_.pop_back();
+  return copy;
 }

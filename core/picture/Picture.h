@@ -6,12 +6,26 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <cstdint>
+#include <functional>
+#include <list>
 #include <memory>
 #include <mutex>
 
 class QPainter;
 
 enum class PictureEncoding { Jpeg, Gif, Bmp };
+
+// What a drawing copy of a picture was made for: its natural size on the
+// target, the size it is stretched to, mirroring and the colour it is keyed on.
+struct DisplayKey {
+  QSize natural;
+  QSize size;
+  bool flipH = false;
+  bool flipV = false;
+  std::int32_t key = 0;
+  friend bool operator==(const DisplayKey&, const DisplayKey&) = default;
+};
 
 class Picture {
  public:
@@ -36,6 +50,11 @@ class Picture {
   // bitmap as a lossless BMP file (made once, when first asked for).
   QByteArray Save() const;
 
+  // The copy `make` builds for `key`, made once and kept with the few most
+  // recently used, so that redrawing a large picture does not scale it again.
+  // Safe to call from several drawing threads.
+  QImage DisplayCopy(const DisplayKey& key, const std::function<QImage()>& make) const;
+
   Picture(PictureEncoding encoding, QImage image, QByteArray bytes, int dpi);
 
  private:
@@ -45,4 +64,6 @@ class Picture {
   mutable QByteArray bytes_;  // a wrapped bitmap's BMP file is made by the first Save
   mutable std::once_flag encoded_;
   QSize himetric_;
+  mutable std::mutex copiesLock_;
+  mutable std::list<std::pair<DisplayKey, QImage>> copies_;  // most recently used first
 };
