@@ -23,6 +23,7 @@
 #include "app/RibbonLayout.h"
 #include "app/Shortcuts.h"
 #include "editor/CommandRegistry.h"
+#include "editor/PropertyCommands.h"
 #include "editor/factory/Requests.h"
 #include "render/gdi/Color.h"
 #include "render/glyph/GlyphCache.h"
@@ -33,6 +34,8 @@ constexpr int kRowsPerColumn = 3;
 constexpr int kSwatch = 22;
 constexpr int kLightGallery = 529;
 constexpr int kObjectGallery = 462;
+constexpr int kLineStyle = 32775;
+constexpr int kEndStyle = 32874;
 
 struct GalleryGroup {
   const char* title;  // null: the lines, untitled in the palette
@@ -270,8 +273,8 @@ QWidget* Ribbon::BuildControl(const RibbonEntry& e, std::span<const RibbonEntry>
       auto* menu = new QMenu(b);
       AddItems(menu, items);
       b->setMenu(menu);
-      if (e.id == 32775) b->setIcon(LineStyleIcon(0));
-      if (e.id == 32874) b->setIcon(EndStyleIcon(0));
+      if (e.id == kLineStyle) b->setIcon(LineStyleIcon(0));
+      if (e.id == kEndStyle) b->setIcon(EndStyleIcon(0));
       return b;
     }
     case RibbonControl::Colour: return ColourButton(e.id, items);
@@ -365,7 +368,7 @@ QToolButton* Ribbon::ColourButton(int id, std::span<const RibbonEntry> items) {
   QToolButton* b = CommandButton(id, false);
   b->setToolButtonStyle(Qt::ToolButtonIconOnly);
   b->setPopupMode(QToolButton::MenuButtonPopup);
-  colours_[id] = id == 320 ? 0 : kNoColor;
+  colours_[id] = id == ID_FONT_COL ? 0 : kNoColor;
   b->setIcon(ColourButtonIcon(id, colours_[id]));
   auto* menu = new QMenu(b);
   AddItems(menu, items);
@@ -380,7 +383,7 @@ void Ribbon::AddPalette(QMenu* menu, int id) {
   auto* grid = new QWidget(menu);
   auto* layout = new QGridLayout(grid);
   layout->setSpacing(2);
-  const int perRow = (id == 329 || id == 394) ? 7 : 6;
+  const int perRow = (id == ID_FONT_BK || id == ID_BK_COL) ? 7 : 6;
   const int count = perRow * 6;
   for (int k = 0; k < count; ++k) {
     auto* swatch = new QToolButton(grid);
@@ -642,36 +645,36 @@ void Ribbon::ShowValues(const RibbonValues& v, bool reload) {
     colours_[id] = c;
     static_cast<QToolButton*>(controls_[id])->setIcon(ColourButtonIcon(id, c));
   };
-  if (auto* font = qobject_cast<QComboBox*>(controls_[310])) font->setCurrentText(v.fontName);
-  number(32798, v.fontSize);
-  check(315, v.bold);
-  check(316, v.italic);
-  check(317, v.strikeOut);
-  check(318, v.underline);
-  check(373, v.wordWrap);
-  check(488, v.curve);
+  if (auto* font = qobject_cast<QComboBox*>(controls_[ID_FONT_NAME])) font->setCurrentText(v.fontName);
+  number(ID_FONT_SIZE, v.fontSize);
+  check(ID_FONT_BOLD, v.bold);
+  check(ID_FONT_ITALIC, v.italic);
+  check(ID_FONT_DEL, v.strikeOut);
+  check(ID_FONT_UNDER, v.underline);
+  check(ID_WORD_WRAP, v.wordWrap);
+  check(ID_CURVE_CHANGE, v.curve);
   for (int k = 0; k < 3; ++k) {
-    check(321 + k, v.alineV == k);
-    check(324 + k, v.alineH == k);
+    check(ID_V_TOP + k, v.alineV == k);
+    check(ID_H_LEFT + k, v.alineH == k);
   }
-  for (int k = 0; k < 4; ++k) number(311 + k, v.margins[k]);
-  number(32816, v.lineWidth);
-  number(392, v.endLen);
-  number(339, v.endSize);
-  number(527, v.shadowX);
-  number(528, v.shadowY);
-  colour(320, v.text);
-  colour(329, v.textBack);
-  colour(394, v.fill);
-  colour(32815, v.line);
-  colour(338, v.end);
-  colour(526, v.shadow);
-  if (QAction* none = items_[614]) {
+  for (int k = 0; k < 4; ++k) number(ID_MARGIN_L + k, v.margins[k]);
+  number(ID_LINE_SIZE, v.lineWidth);
+  number(ID_END_LEN, v.endLen);
+  number(ID_END_SIZE, v.endSize);
+  number(ID_KAGE_X, v.shadowX);
+  number(ID_KAGE_Y, v.shadowY);
+  colour(ID_FONT_COL, v.text);
+  colour(ID_FONT_BK, v.textBack);
+  colour(ID_BK_COL, v.fill);
+  colour(ID_LINE_COL, v.line);
+  colour(ID_END_COL, v.end);
+  colour(ID_KAGE_COL, v.shadow);
+  if (QAction* none = items_[ID_BK_COL_NON]) {
     none->setCheckable(true);
     none->setChecked(v.fill == kNoColor);
   }
-  if (auto* b = qobject_cast<QToolButton*>(controls_[32775])) b->setIcon(LineStyleIcon(v.lineStyle));
-  if (auto* b = qobject_cast<QToolButton*>(controls_[32874])) b->setIcon(EndStyleIcon(v.endStyle));
+  if (auto* b = qobject_cast<QToolButton*>(controls_[kLineStyle])) b->setIcon(LineStyleIcon(v.lineStyle));
+  if (auto* b = qobject_cast<QToolButton*>(controls_[kEndStyle])) b->setIcon(EndStyleIcon(v.endStyle));
   lightChoice_ = v.lightDir;
   if (auto* b = qobject_cast<QToolButton*>(controls_[kLightGallery]); b && lightIcons_.count(v.lightDir))
     b->setIcon(QIcon(QPixmap::fromImage(lightIcons_[v.lightDir])));

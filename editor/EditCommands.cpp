@@ -287,6 +287,13 @@ void EditCommands::RegisterObjectToggles() {
         edits_.Apply(EditKind::NoSnapshot,
                      [](Document& d) { d.Header().ShowPointNo = d.Header().ShowPointNo ? 0 : 1; });
       }, {});
+  // The shaded faces of solid figures.
+  Add(ID_SECOND_BK, "ID_SECOND_BK", "第2内面色", [this] {
+        const int p = Primary();
+        if (p < 0 || !dialogs_.chooseColor) return;
+        const std::optional<COLORREF> colour = dialogs_.chooseColor(edits_.Doc().Object(p).refSecondMen);
+        if (colour) SetProperty({ID_SECOND_BK, static_cast<int>(*colour)});
+      }, hasPrimary);
   Add(ID_POINT_NO_COLOR, "ID_POINT_NO_COLOR", "", [this] {
         if (!dialogs_.chooseColor) return;
         const std::optional<COLORREF> colour = dialogs_.chooseColor(edits_.Doc().Header().refPointNo);

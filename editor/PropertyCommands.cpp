@@ -124,6 +124,7 @@ Rule FigureRule(const Document& doc, const PropertyScope& scope, int id, int v) 
   switch (id) {
     case ID_BK_COL:
       return {false, [colour](ObjectRecord& r) { r.refMen = colour, r.GradePattern = -1; }};
+    case ID_SECOND_BK: return {false, Value(&ObjectRecord::refSecondMen, colour)};
     case ID_LINE_COL:
       return {false, LineOrEnd(lineEnd, Value(&ObjectRecord::refLine, colour),
                                [colour](LineEnd& e) { e.refEndLine = colour; })};

@@ -61,6 +61,7 @@ TEST(PropertyCommandsTest, EachPropertyReachesItsFieldOnTheRightObjects) {
       {"margin", {ID_MARGIN_B, 7}, [](auto& r) { return r.MarginB; }, 7, true},
       {"fill", {ID_BK_COL, 0xFF}, [](auto& r) { return r.refMen; }, 0xFF, false},
       {"fill drops gradient", {ID_BK_COL, 0xFF}, [](auto& r) { return r.GradePattern; }, -1, false},
+      {"second fill", {ID_SECOND_BK, 0xFF00}, [](auto& r) { return r.refSecondMen; }, 0xFF00, false},
       {"line colour", {ID_LINE_COL, 0xFF00}, [](auto& r) { return r.refLine; }, 0xFF00, false},
       {"width", {ID_LINE_SIZE, 9}, [](auto& r) { return r.Futosa; }, 9, false},
       {"dot dash", {ID_LINE_DASHDOT}, [](auto& r) { return r.LineStyle; }, 3, false},
