@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 #include <pthread.h>
 #include <sched.h>
@@ -126,6 +127,7 @@ void CPageView::OnEdited(EditKind kind) {
 
 void CPageView::OnReplaced() {
   thumbs_.Invalidate();
+  if (drawing_.valid()) drawingStale_ = true;
   LayoutStrip();
   ScrollToCurrent();
 }
@@ -197,6 +199,7 @@ void CPageView::SyncThumbnails() {
 void CPageView::AdoptThumbnails() {
   if (!drawing_.valid()) return;
   thumbs_.Adopt(drawing_.get());
+  if (std::exchange(drawingStale_, false)) thumbs_.Invalidate();
   viewport()->update();
 }
 

@@ -89,6 +89,7 @@ class CPageView : public QAbstractScrollArea {
   // Every thumbnail being drawn on a worker thread. Declared after thumbs_:
   // its destruction waits for the drawing, which uses thumbs_'s fonts.
   std::future<ThumbnailCache::Drawn> drawing_;
+  bool drawingStale_ = false;  // the document was replaced while drawing
   int insertX_ = -1;         // the insertion line shown, strip x
   bool dragging_ = false;
   QPoint press_;             // strip point of the press

@@ -172,6 +172,25 @@ TEST_F(PageView, TheListPaintsBeforeItsThumbnailsAndKeepsEditsMadeMeanwhile) {
   EXPECT_EQ(painted.pixel(third.topLeft() + inBox), qRgb(0x50, 0x50, 0x50)) << "the arrived thumbnail is painted";
 }
 
+TEST_F(PageView, AnUndoWhileThumbnailsAreDrawnIsShownOnceTheyArrive) {
+  list->MakeCurrent(2);
+  ASSERT_TRUE(edits.Apply(EditKind::Undoable, [](Document& d) {
+    d.Object(2).refMen = 0x0000FF;
+    return true;
+  }));
+  const auto thirdBox = [&] {
+    (void)list->viewport()->grab();
+    if (list->Thumbnails().Count() != 5) return QRgb(0);
+    const float s = list->Layout().s;
+    return list->Thumbnails().Image(2).pixel(static_cast<int>(300 * s), static_cast<int>(250 * s));
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return thirdBox() == qRgb(255, 0, 0); }));
+  list->resize(1200, 130);  // a new size draws every thumbnail again
+  (void)list->viewport()->grab();
+  ASSERT_TRUE(undo.Undo());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return thirdBox() == qRgb(0x40, 0x40, 0x40); }));
+}
+
 TEST_F(PageView, APointOnAThumbnailNamesItsSlide) {
   const QPoint centre = Port()->mapToGlobal(Centre(2));
   EXPECT_EQ(list->SlideAtGlobal(centre), 2);
