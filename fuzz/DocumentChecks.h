@@ -1,8 +1,22 @@
 // What every document a reader accepts must satisfy; a breach stops the fuzzer.
 #pragma once
 
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
 #include "core/Document.h"
 #include "core/ObjectNames.h"
+
+// The Qt application the readers need, without the image plugins' warnings
+// about the broken pictures they are fed.
+struct QuietApp {
+  QuietApp() { QLoggingCategory::setFilterRules("qt.gui.imageio*=false"); }
+
+  int argc = 1;
+  char name[8] = "fuzzer";
+  char* argv[2] = {name, nullptr};
+  QCoreApplication app{argc, argv};
+};
 
 inline void CheckInvariants(const Document& doc) {
   const DocHeader& h = doc.Header();

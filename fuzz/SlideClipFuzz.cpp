@@ -3,8 +3,6 @@
 // into a document: the result keeps the document's invariants, and the
 // pasted slide copies again into a clip that reads back.
 #include <QBuffer>
-#include <QCoreApplication>
-#include <QLoggingCategory>
 #include <cstddef>
 #include <cstdint>
 
@@ -14,12 +12,7 @@
 namespace {
 
 struct Harness {
-  Harness() { QLoggingCategory::setFilterRules("qt.gui.imageio*=false"); }
-
-  int argc = 1;
-  char name[8] = "fuzzer";
-  char* argv[2] = {name, nullptr};
-  QCoreApplication app{argc, argv};
+  QuietApp qt;
   Document like;
 };
 

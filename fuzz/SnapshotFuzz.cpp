@@ -3,8 +3,6 @@
 // accepts must satisfy the document's invariants and read back the same
 // after a second write.
 #include <QBuffer>
-#include <QCoreApplication>
-#include <QLoggingCategory>
 #include <cstddef>
 #include <cstdint>
 
@@ -14,12 +12,7 @@
 namespace {
 
 struct Harness {
-  Harness() { QLoggingCategory::setFilterRules("qt.gui.imageio*=false"); }
-
-  int argc = 1;
-  char name[8] = "fuzzer";
-  char* argv[2] = {name, nullptr};
-  QCoreApplication app{argc, argv};
+  QuietApp qt;
   Document current;  // the open document whose pictures a snapshot may share
 };
 
