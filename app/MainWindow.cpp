@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <functional>
 #include <QVBoxLayout>
 
 #include "app/GradeDlg.h"
@@ -95,6 +96,25 @@ AnimeGuide StoredAnimeGuide() {
   return {GetInt(sys::PlayAnime), GetInt(sys::SpeedAnime), GetInt(sys::DspGuide)};
 }
 
+// Runs `then` once, soon after `widget` has first painted.
+class AfterFirstPaint : public QObject {
+ public:
+  AfterFirstPaint(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && then_) {
+      QTimer::singleShot(0, watched, std::move(then_));
+      then_ = nullptr;
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
 }  // namespace
 
 FileDialogs FileDialogs::Standard() {
@@ -148,6 +168,11 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
     keepGuide_(guide);
   };
   editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
+  editing_->DeferClipboardCheck();
+  new AfterFirstPaint(view_->viewport(), [this] {
+    editing_->RecheckClipboard();
+    ribbon_->Widget().RefreshEnabled();
+  });
   RegisterCommands();
   BuildRibbon(rows);
   InstallShortcuts(*this, commands_);

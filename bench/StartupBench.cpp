@@ -64,39 +64,64 @@ double RunSeconds(const std::vector<std::string>& args, Until until = Until::Exi
   return painted && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? took.count() : -1;
 }
 
-// Times `subject` and `yardstick` alternately; the iteration time is the
-// subject's, the counters give both means and their ratio.
+// Times `subject` and each of `yardsticks` in turn; the iteration time is
+// the subject's, the counters give the means and the subject's ratio to each.
 void Compare(benchmark::State& state, const std::vector<std::string>& subject,
-             const std::vector<std::string>& yardstick, Until until = Until::Exit) {
-  if (RunSeconds(subject, until) < 0 || RunSeconds(yardstick, until) < 0) {  // also warms the caches
+             const std::vector<std::vector<std::string>>& yardsticks, const std::vector<std::string>& names,
+             Until until = Until::Exit) {
+  if (RunSeconds(subject, until) < 0) {  // also warms the caches
     state.SkipWithError("a program failed");
     return;
   }
-  double subjectSum = 0, yardstickSum = 0;
+  for (const auto& y : yardsticks) {
+    if (RunSeconds(y, until) < 0) {
+      state.SkipWithError("a program failed");
+      return;
+    }
+  }
+  double subjectSum = 0;
+  std::vector<double> sums(yardsticks.size(), 0.0);
   for (auto _ : state) {
-    const double y = RunSeconds(yardstick, until);
+    for (std::size_t i = 0; i < yardsticks.size(); ++i) {
+      const double y = RunSeconds(yardsticks[i], until);
+      if (y < 0) {
+        state.SkipWithError("a program failed");
+        return;
+      }
+      sums[i] += y;
+    }
     const double s = RunSeconds(subject, until);
-    if (s < 0 || y < 0) {
+    if (s < 0) {
       state.SkipWithError("a program failed");
       return;
     }
     subjectSum += s;
-    yardstickSum += y;
     state.SetIterationTime(s);
   }
   const double n = static_cast<double>(state.iterations());
   state.counters["subject_ms"] = subjectSum / n * 1000;
-  state.counters["yardstick_ms"] = yardstickSum / n * 1000;
-  state.counters["ratio"] = subjectSum / yardstickSum;
+  for (std::size_t i = 0; i < yardsticks.size(); ++i) {
+    state.counters[names[i] + "_ms"] = sums[i] / n * 1000;
+    state.counters[names[i] + "_ratio"] = subjectSum / sums[i];
+  }
 }
 
 void BM_InfoAgainstVersion(benchmark::State& state) {
-  Compare(state, {TESSALY_EXE, "--info", TESSALY_SAMPLE}, {TESSALY_EXE, "--version"});
+  Compare(state, {TESSALY_EXE, "--info", TESSALY_SAMPLE}, {{TESSALY_EXE, "--version"}}, {"yardstick"});
 }
 BENCHMARK(BM_InfoAgainstVersion)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 void BM_StartupAgainstBareWindow(benchmark::State& state) {
-  Compare(state, {TESSALY_EXE, "--quit-after-paint", TESSALY_SAMPLE}, {BARE_WINDOW_EXE}, Until::Painted);
+  Compare(state, {TESSALY_EXE, "--quit-after-paint", TESSALY_SAMPLE}, {{BARE_WINDOW_EXE}}, {"yardstick"},
+          Until::Painted);
+}
+
+// With TESSALY_BASELINE naming another build of Tessaly (an earlier commit),
+// that build's start-up is timed in the same rounds as well.
+void BM_StartupAgainstBaseline(benchmark::State& state, const std::string& baseline) {
+  Compare(state, {TESSALY_EXE, "--quit-after-paint", TESSALY_SAMPLE},
+          {{BARE_WINDOW_EXE}, {baseline, "--quit-after-paint", TESSALY_SAMPLE}}, {"yardstick", "baseline"},
+          Until::Painted);
 }
 BENCHMARK(BM_StartupAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
@@ -105,6 +130,12 @@ BENCHMARK(BM_StartupAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillis
 int main(int argc, char** argv) {
   // Whole programs start on the offscreen platform unless a display was chosen.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (const char* baseline = std::getenv("TESSALY_BASELINE")) {
+    benchmark::RegisterBenchmark("BM_StartupAgainstBaseline", BM_StartupAgainstBaseline, std::string(baseline))
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(30);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

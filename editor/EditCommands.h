@@ -52,6 +52,11 @@ class EditCommands {
   EditCommands(const EditCommands&) = delete;
   EditCommands& operator=(const EditCommands&) = delete;
 
+  // Pasting stays off, the clipboard unasked, until RecheckClipboard: the first
+  // question loads every image reader and asks the clipboard's owner, which
+  // start-up leaves until the window is on the screen.
+  void DeferClipboardCheck() { canPaste_ = false; }
+  void RecheckClipboard() { canPaste_.reset(); }
   // A property change over the selection (the ribbon's controls call this).
   bool SetProperty(const PropertyChange& change);
   // Whether property command `id` can act on the selection now.

@@ -10,6 +10,10 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
+
+#include <pthread.h>
+#include <sched.h>
 
 #include "base/MessageIds.h"
 #include "base/Settings.h"
@@ -46,6 +50,13 @@ QString DropGuide(int gap) {
   const QString dragged = QString::fromUtf8(kGuideDragged);
   if (gap == 0) return dragged + QString::fromUtf8("最初のスライドにします");
   return QString::fromUtf8("%1 現在 %2枚目のスライドの後に移動します").arg(dragged).arg(gap);
+}
+
+// The calling thread runs only when no other work wants the processor, so
+// drawing thumbnails never holds up the window.
+void YieldToEveryone() {
+  const sched_param none{};
+  pthread_setschedparam(pthread_self(), SCHED_IDLE, &none);
 }
 
 }  // namespace
@@ -116,6 +127,7 @@ void CPageView::OnEdited(EditKind kind) {
 
 void CPageView::OnReplaced() {
   thumbs_.Invalidate();
+  if (drawing_.valid()) drawingStale_ = true;
   LayoutStrip();
   ScrollToCurrent();
 }
@@ -164,23 +176,50 @@ std::optional<QPoint> CPageView::SlidePointAtGlobal(QPoint global) const {
   return QPoint(in.x() * h.SlideW / std::max(1, r.width()), in.y() * h.SlideH / std::max(1, r.height()));
 }
 
+// A full redraw (an open, an undo, a new size) is done on a worker thread
+// from a copy of the document, so the list shows its frames at once; edits
+// made meanwhile are drawn once the pictures have arrived.
+void CPageView::SyncThumbnails() {
+  if (drawing_.valid()) return;
+  const Document& doc = edits_.Doc();
+  const QSize size(layout_.tw, layout_.th);
+  if (!thumbs_.NeedsAll(doc, size, layout_.s)) {
+    thumbs_.Sync(doc, size, layout_.s, edited_);
+    edited_.clear();
+    return;
+  }
+  drawing_ = std::async(std::launch::async, [this, copy = doc, size, scale = layout_.s] {
+    YieldToEveryone();
+    ThumbnailCache::Drawn drawn = thumbs_.DrawAll(copy, size, scale);
+    QMetaObject::invokeMethod(this, &CPageView::AdoptThumbnails, Qt::QueuedConnection);
+    return drawn;
+  });
+}
+
+void CPageView::AdoptThumbnails() {
+  if (!drawing_.valid()) return;
+  thumbs_.Adopt(drawing_.get());
+  if (std::exchange(drawingStale_, false)) thumbs_.Invalidate();
+  viewport()->update();
+}
+
 void CPageView::paintEvent(QPaintEvent*) {
   const Document& doc = edits_.Doc();
   QPainter p(viewport());
   p.fillRect(viewport()->rect(), gdi::ToQColor(doc.Header().refListBack));
   if (layout_.collapsed) return;
-  thumbs_.Sync(doc, QSize(layout_.tw, layout_.th), layout_.s, edited_);
-  edited_.clear();
+  SyncThumbnails();
   p.translate(-horizontalScrollBar()->value(), 0);
   const int m = layout_.m;
   QFont font(QStringLiteral("Meiryo UI"));
   font.setPointSize(std::max(5, layout_.th / 20));
   p.setFont(font);
-  for (int i = 0; i < layout_.count && i < thumbs_.Count(); ++i) {
+  for (int i = 0; i < layout_.count; ++i) {
     const QRect r = layout_.Thumb(i);
     const bool current = i == Current();
     if (current) p.fillRect(r.adjusted(-m, -(m - 1), m, m - 1), HighlightBrush());
-    p.drawImage(r.topLeft(), thumbs_.Image(i));
+    if (i < thumbs_.Count()) p.drawImage(r, thumbs_.Image(i));  // scaled while a new size is drawn
+    else p.fillRect(r, Qt::white);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(gdi::ToQColor(current ? kCurrentFrame : 0), current ? 3 : 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));

@@ -7,6 +7,7 @@
 
 #include <QAbstractScrollArea>
 #include <functional>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -59,6 +60,8 @@ class CPageView : public QAbstractScrollArea {
 
  private:
   void RegisterCommands();
+  void SyncThumbnails();
+  void AdoptThumbnails();
   void OnEdited(EditKind kind);
   void OnReplaced();
   void ScrollToCurrent();
@@ -82,7 +85,11 @@ class CPageView : public QAbstractScrollArea {
   PageViewHooks hooks_;
   PageLayout layout_;
   ThumbnailCache thumbs_;
-  std::vector<int> edited_;  // slides edited since the last paint
+  std::vector<int> edited_;  // slides edited since the thumbnails were last brought up to date
+  // Every thumbnail being drawn on a worker thread. Declared after thumbs_:
+  // its destruction waits for the drawing, which uses thumbs_'s fonts.
+  std::future<ThumbnailCache::Drawn> drawing_;
+  bool drawingStale_ = false;  // the document was replaced while drawing
   int insertX_ = -1;         // the insertion line shown, strip x
   bool dragging_ = false;
   QPoint press_;             // strip point of the press

@@ -27,12 +27,30 @@ ThumbnailCache::Frame ThumbnailCache::FrameOf(const Document& doc, QSize size, f
   return f;
 }
 
+bool ThumbnailCache::NeedsAll(const Document& doc, QSize size, float scale) const {
+  return FrameOf(doc, size, scale) != frame_ || static_cast<int>(images_.size()) != doc.Header().SlideCount;
+}
+
+ThumbnailCache::Drawn ThumbnailCache::DrawAll(const Document& doc, QSize size, float scale) const {
+  Drawn drawn{FrameOf(doc, size, scale), {}, SlideSignatures(doc)};
+  const int count = doc.Header().SlideCount;
+  drawn.images.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) drawn.images.push_back(RenderThumbnail(doc, i, size, scale, glyphs_.get()));
+  return drawn;
+}
+
+void ThumbnailCache::Adopt(Drawn drawn) {
+  frame_ = drawn.frame;
+  images_ = std::move(drawn.images);
+  signatures_ = std::move(drawn.signatures);
+}
+
 std::vector<int> ThumbnailCache::Sync(const Document& doc, QSize size, float scale, std::span<const int> edited) {
   const Frame frame = FrameOf(doc, size, scale);
   std::vector<std::uint64_t> signatures = SlideSignatures(doc);
   const int count = doc.Header().SlideCount;
   std::vector<int> drawn;
-  if (frame != frame_ || static_cast<int>(images_.size()) != count) {
+  if (NeedsAll(doc, size, scale)) {
     images_ = RenderThumbnails(doc, size, scale);
     for (int i = 0; i < count; ++i) drawn.push_back(i);
   } else {

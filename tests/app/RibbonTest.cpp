@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,6 +122,19 @@ TEST_F(RibbonTest, TheRibbonCarriesWhatTheMenusOffered) {
   EXPECT_TRUE(Commands().Run(ID_UNDO));
   EXPECT_EQ(doc.ObjCount(), 3);
   EXPECT_TRUE(messages.messages.empty());
+}
+
+// Text put on the clipboard before the program started can be pasted once
+// the window is on the screen.
+TEST_F(RibbonTest, WhatTheClipboardHeldAtStartCanBePastedOnceTheWindowShows) {
+  window.reset();
+  QGuiApplication::clipboard()->setText(QStringLiteral("before the start"));
+  window = std::make_unique<MainWindow>(file);
+  ASSERT_TRUE(window->OpenFile(dir.filePath("talk.tvl")));
+  Activate();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Control<QToolButton>("ID_EDIT_PASTE")->isEnabled(); }));
+  EXPECT_TRUE(Commands().IsEnabled(ID_EDIT_PASTE));
+  QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(RibbonTest, TheCommandsTheWindowOwnsAreOnTheRibbonWithTheirLabels) {

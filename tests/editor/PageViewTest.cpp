@@ -131,8 +131,8 @@ TEST_F(PageView, DeletingASlideAsksAndCanBeUndone) {
   EXPECT_EQ(Header().SlideCount, 5);
   EXPECT_EQ(edits.Doc().ObjCount(), 5);
   EXPECT_EQ(edits.Doc().Object(1).Slide, 1);
-  (void)list->viewport()->grab();  // a paint
-  EXPECT_EQ(list->Thumbnails().Count(), 5);
+  (void)list->viewport()->grab();  // a paint; the thumbnails follow
+  EXPECT_TRUE(QTest::qWaitFor([&] { return list->Thumbnails().Count() == 5; }));
 }
 
 TEST_F(PageView, CopyAndPasteGoThroughTheClipboardFile) {
@@ -152,6 +152,43 @@ TEST_F(PageView, CopyAndPasteGoThroughTheClipboardFile) {
   EXPECT_EQ(Header().CurSlide, 5);
   ASSERT_TRUE(commands.Run(ID_PAGE_COPY));  // an empty slide
   EXPECT_EQ(failures, std::vector<int>{msg::EmptySlideNoCopy});
+}
+
+TEST_F(PageView, TheListPaintsBeforeItsThumbnailsAndKeepsEditsMadeMeanwhile) {
+  list->MakeCurrent(2);
+  (void)list->viewport()->grab();  // the first paint does not wait for the drawing
+  EXPECT_EQ(list->Thumbnails().Count(), 0);
+  ASSERT_TRUE(edits.Apply(EditKind::Undoable, [](Document& d) {
+    d.Object(2).refMen = 0x0000FF;
+    return true;
+  }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->Thumbnails().Count() == 5; }));
+  const QImage painted = list->viewport()->grab().toImage();
+  const float s = list->Layout().s;
+  const QPoint inBox(static_cast<int>(300 * s), static_cast<int>(250 * s));
+  EXPECT_EQ(list->Thumbnails().Image(2).pixel(inBox), qRgb(255, 0, 0)) << "the edit made while drawing";
+  EXPECT_EQ(list->Thumbnails().Image(3).pixel(inBox), qRgb(0x50, 0x50, 0x50));
+  const QRect third = list->Layout().Thumb(3).translated(-list->horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(painted.pixel(third.topLeft() + inBox), qRgb(0x50, 0x50, 0x50)) << "the arrived thumbnail is painted";
+}
+
+TEST_F(PageView, AnUndoWhileThumbnailsAreDrawnIsShownOnceTheyArrive) {
+  list->MakeCurrent(2);
+  ASSERT_TRUE(edits.Apply(EditKind::Undoable, [](Document& d) {
+    d.Object(2).refMen = 0x0000FF;
+    return true;
+  }));
+  const auto thirdBox = [&] {
+    (void)list->viewport()->grab();
+    if (list->Thumbnails().Count() != 5) return QRgb(0);
+    const float s = list->Layout().s;
+    return list->Thumbnails().Image(2).pixel(static_cast<int>(300 * s), static_cast<int>(250 * s));
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return thirdBox() == qRgb(255, 0, 0); }));
+  list->resize(1200, 130);  // a new size draws every thumbnail again
+  (void)list->viewport()->grab();
+  ASSERT_TRUE(undo.Undo());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return thirdBox() == qRgb(0x40, 0x40, 0x40); }));
 }
 
 TEST_F(PageView, APointOnAThumbnailNamesItsSlide) {
