@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/AttributeDispatcher.h"
+#include "app/CommandIds.h"
 #include "app/Ribbon.h"
 
 class CMiradoView;
@@ -16,19 +17,6 @@ class EditPath;
 class QMainWindow;
 class RibbonKeyTips;
 class StatusPanes;
-
-// Command ids of the ribbon's own commands.
-inline constexpr int ID_ADD_PAGE = 518;
-inline constexpr int ID_RIBBON_PBTN_1 = 462;
-inline constexpr int ID_ROT_BTN = 494;
-inline constexpr int ID_SEIRETU_BTN = 524;
-inline constexpr int ID_SHOW_BTN = 525;
-inline constexpr int ID_SETTEI_BTN = 622;
-inline constexpr int ID_HOZON_BTN = 624;
-inline constexpr int ID_LINE_STYLE = 32775;
-inline constexpr int ID_END_STYLE = 32874;
-inline constexpr int ID_SHOW_MENU = 541;
-inline constexpr int ID_VIEW_FULLSCREEN = 627;
 
 class MainRibbon : public QObject {
   Q_OBJECT

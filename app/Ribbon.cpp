@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QWidgetAction>
 
+#include "app/CommandIds.h"
 #include "app/GalleryIcons.h"
 #include "app/RibbonIcons.h"
 #include "app/RibbonLayout.h"
@@ -32,10 +33,6 @@ namespace {
 
 constexpr int kRowsPerColumn = 3;
 constexpr int kSwatch = 22;
-constexpr int kLightGallery = 529;
-constexpr int kObjectGallery = 462;
-constexpr int kLineStyle = 32775;
-constexpr int kEndStyle = 32874;
 
 struct GalleryGroup {
   const char* title;  // null: the lines, untitled in the palette
@@ -201,7 +198,7 @@ void Ribbon::BuildPanels(QHBoxLayout* row) {
       QWidget* control = BuildControl(e, ItemsAfter(all, i));
       if (!control) continue;
       controls_[e.id] = control;
-      const bool large = !IsSmallRow(e.control) || (e.control == RibbonControl::Gallery && e.id == kObjectGallery);
+      const bool large = !IsSmallRow(e.control) || (e.control == RibbonControl::Gallery && e.id == ID_RIBBON_PBTN_1);
       if (large) {
         columns->addWidget(control, 0, Qt::AlignTop);
         column = nullptr;
@@ -273,8 +270,8 @@ QWidget* Ribbon::BuildControl(const RibbonEntry& e, std::span<const RibbonEntry>
       auto* menu = new QMenu(b);
       AddItems(menu, items);
       b->setMenu(menu);
-      if (e.id == kLineStyle) b->setIcon(LineStyleIcon(0));
-      if (e.id == kEndStyle) b->setIcon(EndStyleIcon(0));
+      if (e.id == ID_LINE_STYLE) b->setIcon(LineStyleIcon(0));
+      if (e.id == ID_END_STYLE) b->setIcon(EndStyleIcon(0));
       return b;
     }
     case RibbonControl::Colour: return ColourButton(e.id, items);
@@ -422,7 +419,7 @@ void Ribbon::ChooseColour(int id, COLORREF colour) {
 }
 
 QToolButton* Ribbon::Gallery(int id) {
-  const bool objects = id == kObjectGallery;
+  const bool objects = id == ID_RIBBON_PBTN_1;
   QToolButton* b = CommandButton(id, objects);
   disconnect(b, &QToolButton::clicked, nullptr, nullptr);
   b->setPopupMode(QToolButton::InstantPopup);
@@ -499,7 +496,7 @@ void Ribbon::FillLightGallery(QMenu* menu) {
     connect(item, &QToolButton::clicked, this, [this, menu, k] {
       menu->close();
       lightChoice_ = k;
-      commands_.Run(kLightGallery);
+      commands_.Run(ID_LIGHT);
     });
     layout->addWidget(item, 1 + k / 3, k % 3);
   }
@@ -611,7 +608,7 @@ std::optional<ControlValue> Ribbon::Read(int id) const {
   const auto it = controls_.find(id);
   if (it == controls_.end()) return std::nullopt;
   if (const auto colour = colours_.find(id); colour != colours_.end()) return ControlValue{colour->second, {}};
-  if (id == kLightGallery) return ControlValue{lightChoice_, {}};
+  if (id == ID_LIGHT) return ControlValue{lightChoice_, {}};
   if (auto* font = qobject_cast<QComboBox*>(it->second)) {
     const QString face = font->currentText().trimmed();
     if (face.isEmpty()) return std::nullopt;
@@ -673,10 +670,10 @@ void Ribbon::ShowValues(const RibbonValues& v, bool reload) {
     none->setCheckable(true);
     none->setChecked(v.fill == kNoColor);
   }
-  if (auto* b = qobject_cast<QToolButton*>(controls_[kLineStyle])) b->setIcon(LineStyleIcon(v.lineStyle));
-  if (auto* b = qobject_cast<QToolButton*>(controls_[kEndStyle])) b->setIcon(EndStyleIcon(v.endStyle));
+  if (auto* b = qobject_cast<QToolButton*>(controls_[ID_LINE_STYLE])) b->setIcon(LineStyleIcon(v.lineStyle));
+  if (auto* b = qobject_cast<QToolButton*>(controls_[ID_END_STYLE])) b->setIcon(EndStyleIcon(v.endStyle));
   lightChoice_ = v.lightDir;
-  if (auto* b = qobject_cast<QToolButton*>(controls_[kLightGallery]); b && lightIcons_.count(v.lightDir))
+  if (auto* b = qobject_cast<QToolButton*>(controls_[ID_LIGHT]); b && lightIcons_.count(v.lightDir))
     b->setIcon(QIcon(QPixmap::fromImage(lightIcons_[v.lightDir])));
   loading_ = false;
   RefreshEnabled();
