@@ -4,11 +4,10 @@
 // presentation's title slide, which holds such a text.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstring>
 
+#include "OffscreenBenchMain.h"
 #include "app/SamplePresentation.h"
-#include "base/Allocator.h"
 #include "base/Cp932.h"
 #include "core/Document.h"
 #include "render/DesignText.h"
@@ -83,11 +82,4 @@ BENCHMARK(BM_SampleTitleSlide)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  TuneAllocatorForDrawing();
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

@@ -5,12 +5,11 @@
 // 100 selected objects (its steps and its release).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <cmath>
 
+#include "OffscreenBenchMain.h"
 #include "app/SamplePresentation.h"
-#include "base/Allocator.h"
 #include "core/Document.h"
 #include "core/EditPath.h"
 #include "editor/CommandRegistry.h"
@@ -165,12 +164,4 @@ BENCHMARK(BM_Move100Release)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  TuneAllocatorForDrawing();  // as the programs do at start-up
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

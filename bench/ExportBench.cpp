@@ -10,7 +10,6 @@
 // run as a program from its start until its first slide is on the screen.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QPdfWriter>
@@ -19,10 +18,10 @@
 #include <memory>
 #include <vector>
 
+#include "OffscreenBenchMain.h"
 #include "app/JapaneseUi.h"
 #include "app/MiradoDoc.h"
 #include "app/SamplePictures.h"
-#include "base/Allocator.h"
 #include "base/Cp932.h"
 #include "core/Document.h"
 #include "core/EditPath.h"
@@ -228,11 +227,5 @@ BENCHMARK(BM_PlayerFirstSlide)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 }  // namespace
 
 int main(int argc, char** argv) {
-  TuneAllocatorForDrawing();
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  InstallJapaneseUi(app);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
+  return RunOffscreenBenchmarks(argc, argv, [](QApplication& app) { InstallJapaneseUi(app); });
 }

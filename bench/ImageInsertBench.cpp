@@ -11,9 +11,9 @@
 #include <QUrl>
 #include <cstdint>
 
+#include "OffscreenBenchMain.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
-#include "base/Allocator.h"
 #include "core/Document.h"
 #include "editor/MiradoView.h"
 #include "render/SlideRenderer.h"
@@ -107,11 +107,4 @@ BENCHMARK(BM_RedrawSlideWithBigJpeg)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  TuneAllocatorForDrawing();
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

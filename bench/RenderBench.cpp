@@ -4,11 +4,10 @@
 // line ends.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImageWriter>
 
-#include "base/Allocator.h"
+#include "OffscreenBenchMain.h"
 #include "base/Cp932.h"
 #include "core/Document.h"
 #include "geometry/DefaultOutline.h"
@@ -92,11 +91,4 @@ BENCHMARK_CAPTURE(BM_RenderSlide, styled_fit_1920x1080, 1080.0f / 718.0f, true)-
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  TuneAllocatorForDrawing();  // as the programs do at start-up
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

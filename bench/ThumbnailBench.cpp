@@ -4,10 +4,9 @@
 // edit of the current slide.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstring>
 
-#include "base/Allocator.h"
+#include "OffscreenBenchMain.h"
 #include "base/Cp932.h"
 #include "core/Document.h"
 #include "editor/PageLayout.h"
@@ -84,11 +83,4 @@ BENCHMARK(BM_OneUpdateAfterAnEdit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  TuneAllocatorForDrawing();
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }
