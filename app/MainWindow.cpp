@@ -97,9 +97,9 @@ AnimeGuide StoredAnimeGuide() {
 }
 
 // Runs `then` once, soon after `widget` has first painted.
-class AfterFirstPaint : public QObject {
+class FirstPaintWatch : public QObject {
  public:
-  AfterFirstPaint(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
+  FirstPaintWatch(QWidget* widget, std::function<void()> then) : QObject(widget), then_(std::move(then)) {
     widget->installEventFilter(this);
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -169,7 +169,7 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
   };
   editing_ = std::make_unique<EditCommands>(doc_.Edits(), *view_, commands_, std::move(editDialogs));
   editing_->DeferClipboardCheck();
-  new AfterFirstPaint(view_->viewport(), [this] {
+  AfterFirstPaint([this] {
     editing_->RecheckClipboard();
     ribbon_->Widget().RefreshEnabled();
   });
@@ -186,6 +186,10 @@ MainWindow::MainWindow(CMiradoDoc& doc, FileDialogs dialogs, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::AfterFirstPaint(std::function<void()> then) {
+  new FirstPaintWatch(view_->viewport(), std::move(then));
+}
 
 void MainWindow::SetAnimeGuide(std::function<AnimeGuide()> read, std::function<void(const AnimeGuide&)> keep) {
   readGuide_ = std::move(read);

@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow {
   // Asks whether to save a modified document; false means the user cancelled.
   bool SaveModified();
   void UpdateTitle();
+  // Runs `then` once, soon after the editing view has first painted.
+  void AfterFirstPaint(std::function<void()> then);
   CMiradoView* View() const { return view_; }
   CPageView* Pages() const { return pages_; }
   CMySplitterWnd* Splitter() const { return splitter_; }

@@ -23,7 +23,8 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   frame_ = std::make_unique<MainWindow>(*miradoDoc_, std::move(dialogs));
   if (!cl.document.isEmpty()) {
     if (!miradoDoc_->OpenDocument(cl.document, nullptr)) return false;
-    AddRecentFile(miradoDoc_->PathName());
+    // The settings write waits until the window is on the screen.
+    frame_->AfterFirstPaint([path = miradoDoc_->PathName()] { AddRecentFile(path); });
   } else {
     miradoDoc_->NewDocument();
   }

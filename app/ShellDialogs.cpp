@@ -2,8 +2,8 @@
 
 #include "app/AboutDlg.h"
 #include "app/CommandIds.h"
-#include "app/HelpDlg.h"
 #include "app/KansetDlg.h"
+#include "app/ManualViewer.h"
 #include "editor/CommandRegistry.h"
 
 void RegisterShellDialogs(CommandRegistry& commands, ShellDialogHooks hooks, QWidget* owner) {

@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QThreadPool>
 #include <QTimer>
 #include <cstdio>
+#include <thread>
 
 #include "app/Batch.h"
 #include "app/CommandLine.h"
@@ -14,7 +16,9 @@
 #include "base/Allocator.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "core/picture/Picture.h"
 #include "editor/MiradoView.h"
+#include "render/glyph/FontFile.h"
 
 namespace {
 
@@ -58,7 +62,12 @@ int main(int argc, char* argv[]) {
     return RunBatch(cl);
   }
 
+  // Fontconfig reads its configuration while the application connects to the display.
+  std::thread fonts(LoadFontConfiguration);
   QApplication app(argc, argv);
+  fonts.join();
+  // The document's pictures need the decoder plugins; they load meanwhile.
+  QThreadPool::globalInstance()->start([] { Picture::LoadDecoders(); });
   QApplication::setApplicationName(AppTitle());
   QApplication::setOrganizationName("Orlinde");
   QApplication::setApplicationVersion(TESSALY_VERSION);

@@ -1,12 +1,15 @@
 // Process timings, each side of a ratio measured in the same run and
 // interleaved: `Tessaly --info` of the sample against `Tessaly --version` to
 // their exit, and start-up to the first painted main window with the sample
-// against a bare Qt main window (BareWindow), up to the "painted" line each
-// prints once its window has gone to the screen (the exit is not counted).
-// Run it through tests/isolated (offscreen platform, empty settings) or under
-// xvfb-run with QT_QPA_PLATFORM=xcb.
+// against a bare Qt main window (BareWindow). Under an X display the first
+// paint is seen from outside, as the first drawing into a new mapped window
+// (XPaintWatcher); elsewhere it is the "painted" line each program prints once
+// its window has gone to the screen. The exit is not counted.
+// Run it under xvfb-run with QT_QPA_PLATFORM=xcb (through tests/isolated for
+// empty settings), or on the offscreen platform.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,16 +20,30 @@
 #include <string>
 #include <vector>
 
+#include "XPaintWatcher.h"
+
 extern char** environ;
 
 namespace {
 
 enum class Until { Exit, Painted };
 
+// The outside watcher, when there is an X display with the DAMAGE extension.
+XPaintWatcher* Watcher() {
+  static XPaintWatcher* watcher = [] {
+    auto* w = new XPaintWatcher;
+    return w->Ok() ? w : nullptr;
+  }();
+  return watcher;
+}
+
 // Runs `args` with stderr thrown away; seconds of wall time until it ends, or
-// until its first output when `until` is Painted (then it must exit cleanly
-// afterwards, untimed); a negative value when it failed.
+// until it first paints when `until` is Painted (then it must still say
+// "painted" and exit cleanly afterwards, untimed); a negative value when it
+// failed.
 double RunSeconds(const std::vector<std::string>& args, Until until = Until::Exit) {
+  XPaintWatcher* watcher = until == Until::Painted ? Watcher() : nullptr;
+  if (watcher != nullptr) watcher->Reset();
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -45,18 +62,23 @@ double RunSeconds(const std::vector<std::string>& args, Until until = Until::Exi
   pid_t pid = 0;
   const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  if (until == Until::Painted) close(out[1]);
+  if (spawned != 0) {
+    if (until == Until::Painted) close(out[0]);
+    return -1;
+  }
   bool painted = until == Until::Exit;
   auto stop = start;
   if (until == Until::Painted) {
-    close(out[1]);
+    const bool seen = watcher != nullptr && watcher->WaitForFirstPaint(std::chrono::seconds(20), &stop);
+    if (watcher != nullptr && !seen) kill(pid, SIGKILL);
     char byte = 0;
     ssize_t n = -1;
-    while (spawned == 0 && (n = read(out[0], &byte, 1)) < 0) {}  // interrupted
-    stop = std::chrono::steady_clock::now();
-    painted = n == 1;
+    while ((n = read(out[0], &byte, 1)) < 0) {}  // interrupted
+    if (watcher == nullptr) stop = std::chrono::steady_clock::now();
+    painted = n == 1 && (watcher == nullptr || seen);
     close(out[0]);
   }
-  if (spawned != 0) return -1;
   int status = 0;
   waitpid(pid, &status, 0);
   if (until == Until::Exit) stop = std::chrono::steady_clock::now();

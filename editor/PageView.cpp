@@ -180,7 +180,7 @@ std::optional<QPoint> CPageView::SlidePointAtGlobal(QPoint global) const {
 // from a copy of the document, so the list shows its frames at once; edits
 // made meanwhile are drawn once the pictures have arrived.
 void CPageView::SyncThumbnails() {
-  if (drawing_.valid()) return;
+  if (drawing_.valid() || drawSoon_) return;
   const Document& doc = edits_.Doc();
   const QSize size(layout_.tw, layout_.th);
   if (!thumbs_.NeedsAll(doc, size, layout_.s)) {
@@ -188,7 +188,19 @@ void CPageView::SyncThumbnails() {
     edited_.clear();
     return;
   }
-  drawing_ = std::async(std::launch::async, [this, copy = doc, size, scale = layout_.s] {
+  // Started once this paint is done: the worker must not compete with the
+  // window's first appearance.
+  drawSoon_ = true;
+  QTimer::singleShot(0, this, [this] {
+    drawSoon_ = false;
+    DrawAllThumbnails();
+  });
+}
+
+void CPageView::DrawAllThumbnails() {
+  if (drawing_.valid()) return;
+  drawing_ = std::async(std::launch::async, [this, copy = edits_.Doc(), size = QSize(layout_.tw, layout_.th),
+                                             scale = layout_.s] {
     YieldToEveryone();
     ThumbnailCache::Drawn drawn = thumbs_.DrawAll(copy, size, scale);
     QMetaObject::invokeMethod(this, &CPageView::AdoptThumbnails, Qt::QueuedConnection);

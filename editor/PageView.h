@@ -61,6 +61,7 @@ class CPageView : public QAbstractScrollArea {
  private:
   void RegisterCommands();
   void SyncThumbnails();
+  void DrawAllThumbnails();
   void AdoptThumbnails();
   void OnEdited(EditKind kind);
   void OnReplaced();
@@ -90,6 +91,7 @@ class CPageView : public QAbstractScrollArea {
   // its destruction waits for the drawing, which uses thumbs_'s fonts.
   std::future<ThumbnailCache::Drawn> drawing_;
   bool drawingStale_ = false;  // the document was replaced while drawing
+  bool drawSoon_ = false;      // DrawAllThumbnails is on its way
   int insertX_ = -1;         // the insertion line shown, strip x
   bool dragging_ = false;
   QPoint press_;             // strip point of the press

@@ -8,6 +8,7 @@
 #include "player/PlayerSlides.h"
 #include "player/PlayerStrings.h"
 #include "show/ShowDlg.h"
+#include "show/sound/BellSounds.h"
 #include "show/package/PlayerMessageIds.h"
 
 namespace {
@@ -75,7 +76,8 @@ int CMiradoAApp::Run(const QString& path, bool quitAfterPaint) {
   if (!slides_->UnreadableSlides().empty()) ShowPlayerFailure(Failure(playermsg::ImageTypeRefused));
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return 1;
-  CShowDlg dlg(Settings(), ShowMode::Production, *slides_);
+  BellSounds bells;  // a package carries no modules, so the sounds are built in
+  CShowDlg dlg(Settings(), ShowMode::Production, *slides_, nullptr, nullptr, &bells);
   DoneAfterPaint done(dlg);
   if (quitAfterPaint) dlg.installEventFilter(&done);
   if (const Result<void> started = dlg.Start(screen->geometry()); !started) {

@@ -1,9 +1,8 @@
 #include "show/Bells.h"
 
-#include <QEventLoop>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <utility>
 
 void StartBlinking(BellState& bell, int countdown) {
   bell.blinking = true;
@@ -32,27 +31,19 @@ QImage BellPicture() {
   return picture;
 }
 
-QtBellPlayer::QtBellPlayer() = default;
+const char QtBellPlayer::kModuleName[] = "libtessaly_bells.so";
 
-// Qt's shared sample cache deadlocks at process exit when a sample is still
-// being decoded, so a bell that was just rung finishes loading before it goes.
-QtBellPlayer::~QtBellPlayer() {
-  for (const std::unique_ptr<QSoundEffect>& effect : effects_) {
-    if (!effect || effect->status() != QSoundEffect::Loading) continue;
-    QEventLoop loop;
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-    QObject::connect(effect.get(), &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
-    if (effect->status() == QSoundEffect::Loading) loop.exec();
-  }
-}
+QtBellPlayer::QtBellPlayer(QString folder) : folder_(std::move(folder)) {}
+
+QtBellPlayer::~QtBellPlayer() = default;  // the module stays loaded for the process
 
 void QtBellPlayer::Play(int bell) {
-  if (bell != 1 && bell != 2) return;
-  auto& effect = effects_[static_cast<size_t>(bell - 1)];
-  if (!effect) {
-    effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl(bell == 1 ? QStringLiteral("qrc:/show/bell1.wav")
-                                     : QStringLiteral("qrc:/show/bell2.wav")));
+  if (!loaded_) {
+    loaded_ = true;
+    const QString folder = folder_.isEmpty() ? QCoreApplication::applicationDirPath() : folder_;
+    using Make = BellPlayer* (*)();
+    if (const auto make = reinterpret_cast<Make>(QLibrary::resolve(folder + '/' + kModuleName, "TessalyBellSounds")))
+      sounds_.reset(make());
   }
-  effect->play();
+  if (sounds_) sounds_->Play(bell);
 }

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QSize>
-#include <array>
+#include <QString>
 #include <memory>
 
 inline constexpr int kBell1Countdown = 6;   // picture shown 3 times
@@ -35,16 +35,20 @@ class BellPlayer {
   virtual void Play(int bell) = 0;
 };
 
-class QSoundEffect;
-
-// The bell sounds from the program's resources. Nothing is opened until a
-// bell rings, and a machine without an audio device simply stays silent.
+// The bell sounds, played by the bell module "libtessaly_bells.so" found in
+// `folder` (the program's folder when empty). The module and the sound
+// libraries under it are loaded when a bell first rings, never at start-up;
+// without the module or an audio device the bells stay silent.
 class QtBellPlayer : public BellPlayer {
  public:
-  QtBellPlayer();
+  explicit QtBellPlayer(QString folder = {});
   ~QtBellPlayer() override;
   void Play(int bell) override;
 
+  static const char kModuleName[];
+
  private:
-  std::array<std::unique_ptr<QSoundEffect>, 2> effects_;
+  QString folder_;
+  bool loaded_ = false;
+  std::unique_ptr<BellPlayer> sounds_;
 };

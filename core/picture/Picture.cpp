@@ -60,6 +60,15 @@ std::shared_ptr<const Picture> Picture::Load(const QByteArray& bytes, int dpi) {
   return std::make_shared<const Picture>(*encoding, std::move(image), bytes, dpi);
 }
 
+void Picture::LoadDecoders() {
+  for (const PictureEncoding e : {PictureEncoding::Jpeg, PictureEncoding::Gif}) {
+    QBuffer empty;
+    empty.open(QIODevice::ReadOnly);
+    QImageReader reader(&empty, FormatName(e));
+    (void)reader.canRead();  // finds and loads the format's plugin
+  }
+}
+
 std::shared_ptr<const Picture> Picture::Wrap(const QImage& bitmap, int dpi) {
   if (bitmap.isNull() || dpi <= 0) return nullptr;
   return std::make_shared<const Picture>(PictureEncoding::Bmp, bitmap, QByteArray(), dpi);

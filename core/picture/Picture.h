@@ -34,6 +34,9 @@ class Picture {
   static std::shared_ptr<const Picture> Load(const QByteArray& bytes, int dpi = 96);
   // A picture of a bitmap; it saves as a BMP file of that bitmap.
   static std::shared_ptr<const Picture> Wrap(const QImage& bitmap, int dpi = 96);
+  // Loads Qt's JPEG and GIF decoder plugins now, so that the first Load does
+  // not wait for them. Safe from any thread.
+  static void LoadDecoders();
 
   QSize NaturalSize() const { return himetric_; }  // hundredths of a millimetre
   // The natural size on a device of the given resolution.

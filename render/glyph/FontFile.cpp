@@ -60,3 +60,5 @@ std::optional<FontFile> FindFontFile(const QString& family, bool bold, bool ital
     if (std::optional<FontFile> file = Match(name, bold, italic)) return file;
   return std::nullopt;
 }
+
+void LoadFontConfiguration() { FcInit(); }

@@ -19,3 +19,7 @@ struct FontFile {
 // The file of `family` in the wanted style; nullopt when no installed family
 // bears that name (fontconfig would otherwise answer with any default font).
 std::optional<FontFile> FindFontFile(const QString& family, bool bold, bool italic);
+
+// Reads fontconfig's configuration and font caches now, so that the first
+// font lookup, ours or Qt's, finds them ready. Safe from any thread.
+void LoadFontConfiguration();

@@ -13,7 +13,7 @@
 #include "MessageRecorder.h"
 #include "ModalScript.h"
 #include "SettingsReset.h"
-#include "app/HelpDlg.h"
+#include "app/ManualViewer.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
 #include "core/Document.h"
@@ -72,8 +72,9 @@ TEST(ManualTest, F1InTheMainWindowShowsTheManualBesideTheProgram) {
   QApplication::setActiveWindow(&window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   int pages = 0;
-  ModalScript script({ModalScript::On<CHelpDlg>([&](CHelpDlg& viewer) {
-    pages = viewer.Pdf()->pageCount();
+  ModalScript script({ModalScript::On<QDialog>([&](QDialog& viewer) {
+    EXPECT_EQ(viewer.objectName(), "CHelpDlg");
+    pages = viewer.findChild<QPdfDocument*>()->pageCount();
     viewer.accept();
   })});
   QTest::keyClick(&window, Qt::Key_F1);

@@ -25,7 +25,7 @@
 #include "ModalScript.h"
 #include "SettingsReset.h"
 #include "app/AboutDlg.h"
-#include "app/HelpDlg.h"
+#include "app/ManualViewer.h"
 #include "app/KansetDlg.h"
 #include "app/MainWindow.h"
 #include "app/MiradoDoc.h"
@@ -206,8 +206,9 @@ TEST_F(ShellDialogsTest, ManualMissingOrDamagedIsToldAndAGoodOneIsShown) {
   ASSERT_TRUE(WritePdf(ManualPath(dir.path())));
   int pages = 0;
   Qt::WindowStates state;
-  ModalScript script({ModalScript::On<CHelpDlg>([&](CHelpDlg& d) {
-    pages = d.Pdf()->pageCount();
+  ModalScript script({ModalScript::On<QDialog>([&](QDialog& d) {
+    EXPECT_EQ(d.objectName(), "CHelpDlg");
+    pages = d.findChild<QPdfDocument*>()->pageCount();
     state = d.windowState();
     EXPECT_EQ(d.windowTitle(), "Manual");
     d.accept();

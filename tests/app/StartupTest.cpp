@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "AppFixtures.h"
 #include "MessageRecorder.h"
@@ -55,7 +56,8 @@ TEST_F(StartupTest, AFileOnTheCommandLineWinsOverFirstOpen) {
   WriteText("Recent File List", "File1", dir.filePath("other.tvl"));
   ASSERT_TRUE(Start({dir.filePath("talk.tvl")}));
   EXPECT_EQ(app.DocClass().PathName(), dir.filePath("talk.tvl"));
-  EXPECT_EQ(LoadRecentFiles().first(), dir.filePath("talk.tvl"));
+  // Recorded once the window has painted.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return LoadRecentFiles().first() == dir.filePath("talk.tvl"); }));
 }
 
 TEST_F(StartupTest, ARefusedCommandLineFileEndsStartUpWithItsMessage) {

@@ -19,6 +19,7 @@ root=$scratch/moved
 cd "$scratch"
 
 for f in bin/Tessaly lib/tessaly/Tessaly lib/tessaly/Tavorun.dll lib/tessaly/libpdfweld.so \
+         lib/tessaly/libtessaly_bells.so lib/tessaly/libtessaly_manual.so \
          share/applications/Orlinde.Mirado.Tessaly.1.00.desktop share/mime/packages/tessaly.xml \
          share/icons/hicolor/scalable/apps/tessaly.svg share/icons/hicolor/48x48/apps/tessaly.png \
          share/man/man1/Tessaly.1 share/man/man1/Tavorun.1 share/doc/tessaly/examples/Sample.tvl \
@@ -26,6 +27,9 @@ for f in bin/Tessaly lib/tessaly/Tessaly lib/tessaly/Tavorun.dll lib/tessaly/lib
   [ -e "$root/$f" ] || fail "$f is not installed"
 done
 [ "$(readlink "$root/bin/Tessaly")" = ../lib/tessaly/Tessaly ] || fail "bin/Tessaly is not a relative link"
+for module in libtessaly_bells.so libtessaly_manual.so; do
+  ! ldd "$root/lib/tessaly/$module" | grep -q "not found" || fail "$module lacks a library"
+done
 cmp -s "$build/app/Tavorun.dll" "$root/lib/tessaly/Tavorun.dll" || fail "Tavorun.dll changed on the way"
 grep -q "Tessaly $version" "$root/share/man/man1/Tessaly.1" || fail "the man page lacks the version"
 cmp -s "$build/app/Manual.pdf" "$root/share/doc/tessaly/Manual.pdf" || fail "the manual is not the one built"

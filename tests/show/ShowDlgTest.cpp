@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLibrary>
 #include <QMouseEvent>
 
 #include "ShowFakes.h"
@@ -151,8 +152,12 @@ TEST(CShowDlgTest, TheRehearsalsEndOpensTheResultsOverTheShow) {
 TEST(CShowDlgTest, BellResourcesAreBuiltIn) {
   EXPECT_EQ(BellPicture().size(), kBellPictureSize);
   EXPECT_EQ(qAlpha(BellPicture().pixel(0, 0)), 0);
-  QtBellPlayer player;  // must not hang or fail without an audio device
-  player.Play(1);
-  player.Play(2);
-  player.Play(7);
+  // Neither may hang or fail without an audio device or without the module.
+  for (const QString& folder : {QStringLiteral(BELL_MODULE_DIR), QStringLiteral("/nonexistent")}) {
+    QtBellPlayer player(folder);
+    player.Play(1);
+    player.Play(2);
+    player.Play(7);
+  }
+  EXPECT_TRUE(QLibrary(QStringLiteral(BELL_MODULE_DIR "/") + QtBellPlayer::kModuleName).load());
 }
