@@ -1,5 +1,7 @@
 #include "app/MiradoApp.h"
 
+#include <future>
+
 #include "app/CommandLine.h"
 #include "app/RecentFiles.h"
 #include "base/MessageSink.h"
@@ -20,9 +22,13 @@ bool CMiradoApp::InitInstance(const CommandLine& cl, FileDialogs dialogs) {
   doc_ = std::make_unique<Document>();
   miradoDoc_ = std::make_unique<CMiradoDoc>(*doc_);
 
+  // The file is read on a worker while the window is being built.
+  std::future<Result<Document>> reading;
+  if (!cl.document.isEmpty())
+    reading = std::async(std::launch::async, [path = cl.document, dpi = doc_->Dpi()] { return ReadDocumentFile(path, dpi); });
   frame_ = std::make_unique<MainWindow>(*miradoDoc_, std::move(dialogs));
-  if (!cl.document.isEmpty()) {
-    if (!miradoDoc_->OpenDocument(cl.document, nullptr)) return false;
+  if (reading.valid()) {
+    if (!miradoDoc_->AdoptDocument(cl.document, reading.get(), nullptr)) return false;
     // The settings write waits until the window is on the screen.
     frame_->AfterFirstPaint([path = miradoDoc_->PathName()] { AddRecentFile(path); });
   } else {

@@ -27,29 +27,37 @@ void CMiradoDoc::NewDocument() {
   edits_.Replace(std::move(fresh));
 }
 
-Result<Document> CMiradoDoc::Read(const QString& path, QWidget* owner) const {
+Result<Document> ReadDocumentFile(const QString& path, ScreenDpi dpi, const std::function<void(const std::function<bool()>&)>& unpackIn) {
   if (!HasTvlExtension(path)) return Failure{msg::CannotOpen, path + "\n"};
   const QFileInfo info(path);
   if (!info.exists()) return Failure{msg::FileNotFound};
   if (info.isDir()) return Failure{msg::FolderCannotOpen};
 
   Result<UnpackedCabinet> unpacked = Failure{};
-  CShoriDlg::Run(owner, [&] {
+  const auto unpack = [&] {
     unpacked = Unpack(info.absoluteFilePath());
     return unpacked.has_value();
-  });
+  };
+  if (unpackIn) unpackIn(unpack);
+  else unpack();
   if (!unpacked) return unpacked.error();
 
   QFile data(unpacked->DataFilePath());
   if (!data.open(QIODevice::ReadOnly)) return Failure{msg::OpenFailed, path + "\n"};
-  Document fresh(doc_.Dpi());
+  Document fresh(dpi);
   if (const Result<void> read = ReadDataFile(fresh, data); !read) return read.error();
   NormaliseOpenedDocument(fresh);
   return fresh;
 }
 
 bool CMiradoDoc::OpenDocument(const QString& path, QWidget* owner) {
-  Result<Document> read = Read(path, owner);
+  return AdoptDocument(path, ReadDocumentFile(path, doc_.Dpi(), [owner](const std::function<bool()>& unpack) {
+                         CShoriDlg::Run(owner, unpack);
+                       }),
+                       owner);
+}
+
+bool CMiradoDoc::AdoptDocument(const QString& path, Result<Document> read, QWidget* owner) {
   if (!read) {
     ShowFailure(read.error(), owner);
     return false;

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "base/Failure.h"
 #include "core/EditPath.h"
 
 class Document;
 class QWidget;
+struct ScreenDpi;
 
 class CMiradoDoc {
  public:
@@ -22,6 +24,8 @@ class CMiradoDoc {
   // shown and the open document, its path and its modified flag are as they
   // were. `owner` null: no processing dialog.
   bool OpenDocument(const QString& path, QWidget* owner);
+  // OpenDocument with the reading already done by ReadDocumentFile.
+  bool AdoptDocument(const QString& path, Result<Document> read, QWidget* owner);
   // Writes and packs the document to `path`; on failure the old file and the
   // document are as they were (still modified).
   bool SaveDocument(const QString& path, QWidget* owner);
@@ -35,12 +39,16 @@ class CMiradoDoc {
   void SetModifiedFlag(bool modified = true) { edits_.SetModified(modified); }
 
  private:
-  Result<Document> Read(const QString& path, QWidget* owner) const;
-
   Document& doc_;
   EditPath edits_;
   QString path_;
 };
+
+// Unpacks and reads `path` into a fresh document, showing nothing; safe on a
+// worker thread. `unpackIn`, when given, runs the unpacking (the processing
+// dialog does).
+Result<Document> ReadDocumentFile(const QString& path, ScreenDpi dpi,
+                                  const std::function<void(const std::function<bool()>&)>& unpackIn = {});
 
 // What an opened document gets before it is first shown: nothing selected,
 // the transparency key 0xFFF7FF as a colour turned into none, and picture
