@@ -21,14 +21,15 @@ QString ManualTitle() { return LoadString(msg::ManualTitle).value_or(QStringLite
 
 QString ManualPath(const QString& folder) { return folder + '/' + ManualTitle() + QStringLiteral(".pdf"); }
 
-void ShowManual(const QString& folder, QWidget* owner) {
+void ShowManual(const QString& folder, QWidget* owner, const QString& moduleFolder) {
   const QString path = ManualPath(folder);
   if (!QFileInfo(path).isFile()) {
     ShowFailure(Failure(msg::FileMissingBesideProgram, QFileInfo(path).fileName() + '\n', MsgStyle::Info), owner);
     return;
   }
   using Viewer = QDialog* (*)(const QString&, const QString&, QWidget*);
-  const QString module = QCoreApplication::applicationDirPath() + '/' + kManualModule;
+  const QString module =
+      (moduleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder) + '/' + kManualModule;
   const auto viewer = reinterpret_cast<Viewer>(QLibrary::resolve(module, "TessalyManualViewer"));
   if (!viewer) {
     ShowFailure(Failure(msg::FileMissingBesideProgram, QString(kManualModule) + '\n', MsgStyle::Info), owner);

@@ -11,6 +11,7 @@ inline constexpr char kManualModule[] = "libtessaly_manual.so";
 // The manual's path in `folder`.
 QString ManualPath(const QString& folder);
 
-// Shows the manual found in `folder` with the viewer module from the
-// program's folder, or tells what is missing or unreadable.
-void ShowManual(const QString& folder, QWidget* owner);
+// Shows the manual found in `folder` with the viewer module from
+// `moduleFolder` (the program's folder when empty), or tells what is missing
+// or unreadable.
+void ShowManual(const QString& folder, QWidget* owner, const QString& moduleFolder = {});

@@ -204,6 +204,11 @@ TEST_F(ShellDialogsTest, ManualMissingOrDamagedIsToldAndAGoodOneIsShown) {
 
   ASSERT_TRUE(QFile::remove(ManualPath(dir.path())));
   ASSERT_TRUE(WritePdf(ManualPath(dir.path())));
+  // A good manual without the viewer module names the module.
+  messages.messages.clear();
+  ShowManual(dir.path(), window.get(), dir.path());
+  ASSERT_EQ(messages.Ids(), std::vector<int>{msg::FileMissingBesideProgram});
+  EXPECT_EQ(messages.messages[0].prefix, QString(kManualModule) + '\n');
   int pages = 0;
   Qt::WindowStates state;
   ModalScript script({ModalScript::On<QDialog>([&](QDialog& d) {
