@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <functional>
 #include <QVBoxLayout>
 
 #include "app/GradeDlg.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTest>
 
@@ -65,6 +66,11 @@ class PageView : public ::testing::Test {
   }
   void TearDown() override { DeleteClipboardFile(); }
   QWidget* Port() { return list->viewport(); }
+  // A paint, and the thumbnail drawing it starts once it is done (queued).
+  void PaintAndStartDrawing() {
+    (void)list->viewport()->grab();
+    QCoreApplication::sendPostedEvents(list.get(), QEvent::MetaCall);
+  }
   QPoint Centre(int slide) { return list->Layout().Thumb(slide).center() - QPoint(list->horizontalScrollBar()->value(), 0); }
   const DocHeader& Header() { return edits.Doc().Header(); }
 
@@ -156,7 +162,7 @@ TEST_F(PageView, CopyAndPasteGoThroughTheClipboardFile) {
 
 TEST_F(PageView, TheListPaintsBeforeItsThumbnailsAndKeepsEditsMadeMeanwhile) {
   list->MakeCurrent(2);
-  (void)list->viewport()->grab();  // the first paint does not wait for the drawing
+  PaintAndStartDrawing();  // the first paint does not wait for the drawing
   EXPECT_EQ(list->Thumbnails().Count(), 0);
   ASSERT_TRUE(edits.Apply(EditKind::Undoable, [](Document& d) {
     d.Object(2).refMen = 0x0000FF;
@@ -186,7 +192,7 @@ TEST_F(PageView, AnUndoWhileThumbnailsAreDrawnIsShownOnceTheyArrive) {
   };
   ASSERT_TRUE(QTest::qWaitFor([&] { return thirdBox() == qRgb(255, 0, 0); }));
   list->resize(1200, 130);  // a new size draws every thumbnail again
-  (void)list->viewport()->grab();
+  PaintAndStartDrawing();
   ASSERT_TRUE(undo.Undo());
   EXPECT_TRUE(QTest::qWaitFor([&] { return thirdBox() == qRgb(0x40, 0x40, 0x40); }));
 }
